@@ -1,0 +1,29 @@
+#version 330 core
+
+in vec3 skyPosition;
+
+uniform vec3 lightVector;
+uniform vec3 playerPosition;
+uniform sampler2D colorTextureDay;
+uniform sampler2D colorTextureNight;
+
+out vec4 fragColor;
+
+// Each face shows one whole tile of the picture, projected along the face's axis. The three projections are
+// blended by direction, a continuous function of the point, so no hard seam shows where two faces meet.
+vec3 sampleSky(sampler2D sky, vec3 p) {
+    vec3 weights = pow(abs(normalize(p)), vec3(6.0));
+    weights /= weights.x + weights.y + weights.z;
+    vec3 tile = p / 16.0 + 0.5;
+    return texture(sky, tile.yz).rgb * weights.x + texture(sky, tile.zx).rgb * weights.y +
+           texture(sky, tile.xy).rgb * weights.z;
+}
+
+void main() {
+    // Sun high over the player: day; sun below the player's horizon: night; a short dusk and dawn between.
+    float sunHeight = dot(normalize(playerPosition), normalize(lightVector));
+    float daylight = smoothstep(-0.25, 0.25, sunHeight);
+    vec3 day = sampleSky(colorTextureDay, skyPosition);
+    vec3 night = sampleSky(colorTextureNight, skyPosition);
+    fragColor = vec4(mix(night, day, daylight), 1.0);
+}

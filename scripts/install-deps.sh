@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Installs every Debian package that building, playing and testing Velmora needs. Safe to run again.
+set -euo pipefail
+
+packages=(
+  build-essential cmake pkg-config clang-format
+  libglfw3-dev libglew-dev libglm-dev libassimp-dev libdevil-dev libpng-dev
+  libopenal-dev libopenal1 libsndfile1-dev
+  libgtest-dev
+  xvfb xauth xdotool x11-apps imagemagick libgl1-mesa-dri python3
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+sudo=""
+[ "$(id -u)" -ne 0 ] && sudo="sudo"
+export DEBIAN_FRONTEND=noninteractive
+$sudo apt-get update -qq
+$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"

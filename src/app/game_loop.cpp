@@ -1,0 +1,76 @@
+#include "app/game_loop.hpp"
+
+#include "app/console.hpp"
+#include "app/game_passes.hpp"
+#include "app/game_state.hpp"
+#include "app/game_window.hpp"
+#include "app/input.hpp"
+
+#include <GL/glew.h>
+#include <GLFW/glfw3.h>
+#include <cstdlib>
+#include <ctime>
+#include <filesystem>
+
+namespace Velmora {
+namespace {
+
+// The run-time folders lie beside the executable, so the game works from wherever it is started.
+void enterExecutableFolder() {
+    std::error_code error;
+    const std::filesystem::path executable = std::filesystem::read_symlink("/proc/self/exe", error);
+    if (!error) {
+        std::filesystem::current_path(executable.parent_path(), error);
+    }
+}
+
+void startUp() {
+    enterExecutableFolder();
+    std::srand(static_cast<unsigned int>(std::time(nullptr)));
+    if (glfwInit() == GLFW_FALSE) {
+        fatalError("Failed to init GLFW!");
+    }
+    openWindow();
+    glewExperimental = GL_TRUE;
+    if (glewInit() != GLEW_OK) {
+        fatalError("Failed to initialize glew!");
+    }
+    // GLEW's probing of a core context can leave an error behind that is not the game's.
+    glGetError();
+    initializeGame();
+}
+
+void runFrames() {
+    double previousFrameTime = 0.0;
+    bool running = true;
+    deltaTime = 0.0;
+    while (glfwWindowShouldClose(window) == GLFW_FALSE) {
+        const double now = glfwGetTime();
+        deltaTime = now - previousFrameTime;
+        previousFrameTime = now;
+        glfwPollEvents();
+        processHeldKeys();
+        if (glfwGetKey(window, GLFW_KEY_ESCAPE) == GLFW_PRESS) {
+            running = false;
+        }
+        updateGame();
+        renderGame();
+        glfwSwapBuffers(window);
+        reportGlError();
+        if (!running) {
+            break;
+        }
+    }
+}
+
+} // namespace
+
+int runGame() {
+    startUp();
+    runFrames();
+    cleanUpGame();
+    glfwTerminate();
+    return 0;
+}
+
+} // namespace Velmora

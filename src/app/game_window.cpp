@@ -1,0 +1,89 @@
+#include "app/game_window.hpp"
+
+#include "app/console.hpp"
+#include "app/game_state.hpp"
+#include "app/window_config.hpp"
+#include "math/camera.hpp"
+
+#include <GL/glew.h>
+#include <GLFW/glfw3.h>
+#include <string>
+
+namespace Velmora {
+namespace {
+
+const char* glErrorName(GLenum error) {
+    switch (error) {
+    case GL_INVALID_ENUM:
+        return "INVALID_ENUM";
+    case GL_INVALID_VALUE:
+        return "INVALID_VALUE";
+    case GL_INVALID_OPERATION:
+        return "INVALID_OPERATION";
+    case GL_STACK_OVERFLOW:
+        return "STACK_OVERFLOW";
+    case GL_STACK_UNDERFLOW:
+        return "STACK_UNDERFLOW";
+    case GL_OUT_OF_MEMORY:
+        return "OUT_OF_MEMORY";
+    case GL_INVALID_FRAMEBUFFER_OPERATION:
+        return "INVALID_FRAMEBUFFER_OPERATION";
+    default:
+        return nullptr;
+    }
+}
+
+} // namespace
+
+void openWindow() {
+    auto* config = new WindowConfig();
+    readFullscreenConfig(*config);
+    readAsteroidSpawnerConfig(*config);
+    windowWidth = config->width;
+    windowHeight = config->height;
+    asteroidSpawnRate = config->asteroidSpawnRate;
+    asteroidSpawnDuration = config->asteroidSpawnDuration;
+
+    glfwWindowHint(GLFW_CONTEXT_VERSION_MAJOR, 3);
+    glfwWindowHint(GLFW_CONTEXT_VERSION_MINOR, 3);
+    glfwWindowHint(GLFW_OPENGL_PROFILE, GLFW_OPENGL_CORE_PROFILE);
+    GLFWmonitor* monitor = config->fullscreen ? glfwGetPrimaryMonitor() : nullptr;
+    window = glfwCreateWindow(windowWidth, windowHeight, "", monitor, nullptr);
+    if (window == nullptr) {
+        glfwTerminate();
+        fatalError("Failed to open window!");
+    }
+    glfwMakeContextCurrent(window);
+    glfwSetWindowTitle(window, "Velmora");
+
+    glClearColor(0.0f, 1.0f, 1.0f, 0.0f);
+    glViewport(0, 0, windowWidth, windowHeight);
+    glfwSetInputMode(window, GLFW_CURSOR, GLFW_CURSOR_HIDDEN);
+    // With software rendering a frame can outlast a tap of a key; sticky keys keep the press for the next
+    // poll.
+    glfwSetInputMode(window, GLFW_STICKY_KEYS, GLFW_TRUE);
+    delete config;
+}
+
+void windowSizeCallback(GLFWwindow*, int width, int height) {
+    // A minimised window reports a zero size: there is no aspect ratio to project with and nothing to show.
+    if (width <= 0 || height <= 0) {
+        return;
+    }
+    windowWidth = width;
+    windowHeight = height;
+    glViewport(0, 0, width, height);
+    if (camera != nullptr)
+        camera->setPerspective(0.01f, 20.0f, 60.0f, static_cast<float>(windowWidth),
+                               static_cast<float>(windowHeight));
+}
+
+void reportGlError() {
+    const GLenum error = glGetError();
+    const char* name = glErrorName(error);
+    if (name != nullptr) {
+        printLine(std::string("GL ERROR DETECTED!!! ") + name + " (" + std::to_string(error) + ")");
+    }
+}
+
+} // namespace Velmora

@@ -1,0 +1,14 @@
+#pragma once
+
+struct GLFWwindow;
+
+namespace Velmora {
+
+// Reads both configuration files, then opens the titled window with a current 3.3 core context.
+void openWindow();
+void windowSizeCallback(GLFWwindow* resizedWindow, int width, int height);
+// Prints the first pending GL error, if it is one of the seven the game knows; later ones wait for later
+// frames.
+void reportGlError();
+
+} // namespace Velmora

@@ -1,0 +1,177 @@
+#include "app/input.hpp"
+
+#include "app/console.hpp"
+#include "app/game_state.hpp"
+#include "app/walk_intent.hpp"
+#include "math/camera.hpp"
+#include "render/texture.hpp"
+#include "world/decoration_items.hpp"
+#include "world/planet.hpp"
+#include "world/player.hpp"
+#include "world/sky_cube.hpp"
+
+#include <GL/glew.h>
+#include <GLFW/glfw3.h>
+#include <vector>
+
+namespace Velmora {
+namespace {
+
+bool steeringFrozen() {
+    return gamePaused || gameLost;
+}
+
+bool isHeld(int key) {
+    return glfwGetKey(window, key) == GLFW_PRESS;
+}
+
+// The textures the sampling keys act on; power-up, heart and off-screen textures keep their own filters.
+std::vector<const Texture*> worldTextures() {
+    std::vector<const Texture*> textures = player->samplingTextures();
+    textures.push_back(skyCube->dayTexture.get());
+    textures.push_back(skyCube->nightTexture.get());
+    textures.push_back(planet->texture.get());
+    textures.push_back(decorationItems->houseTexture.get());
+    textures.push_back(decorationItems->lanternTexture.get());
+    return textures;
+}
+
+void setMinificationFilter(GLint filter, const Texture& texture) {
+    glActiveTexture(GL_TEXTURE0);
+    glBindTexture(GL_TEXTURE_2D, texture.id);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, filter);
+    glBindTexture(GL_TEXTURE_2D, 0);
+}
+
+// Exactly one step per frame; the camera then swings about the same axis so it keeps its place behind the
+// player.
+void walk(const WalkIntent& intent) {
+    const float speed = player->speed;
+    const glm::vec3 cameraPosition = camera->position();
+    const ObstaclePositions obstacles = decorationItems->obstaclePositions();
+    glm::vec3 axis(0.0f);
+    float cameraAngle = 0.0f;
+    if (intent.isDiagonal()) {
+        player->moveDiagonally(axis, cameraPosition, intent.diagonalCode(), speed, deltaTime, obstacles);
+        cameraAngle = speed;
+    } else if (intent.forward != 0) {
+        cameraAngle = static_cast<float>(intent.forward) * speed;
+        player->moveForward(axis, cameraPosition, cameraAngle, deltaTime, obstacles);
+    } else if (intent.side != 0) {
+        cameraAngle = static_cast<float>(intent.side) * speed;
+        player->moveSideways(axis, cameraPosition, cameraAngle, deltaTime, obstacles);
+    } else {
+        return;
+    }
+    camera->rotateCamera(cameraAngle, deltaTime, axis);
+}
+
+void toggle(bool& flag, const char* activated, const char* deactivated) {
+    flag = !flag;
+    printLine(flag ? activated : deactivated);
+}
+
+void toggleSampling() {
+    toggle(nearestSampling, "changing Texture-Sampling-Quality to GL_NEAREST",
+           "changing Texture-Sampling-Quality to GL_LINEAR");
+    for (const Texture* texture : worldTextures()) {
+        setTextureFilter(nearestSampling ? GL_NEAREST : GL_LINEAR, *texture);
+    }
+}
+
+void toggleMipmapping() {
+    toggle(mipmappingEnabled, "activate mip-mapping", "deactivate mip-mapping");
+    const GLint plainFilter = nearestSampling ? GL_NEAREST : GL_LINEAR;
+    for (const Texture* texture : worldTextures()) {
+        setMinificationFilter(mipmappingEnabled ? GL_LINEAR_MIPMAP_LINEAR : plainFilter, *texture);
+    }
+}
+
+void handleKeyPress(int key) {
+    switch (key) {
+    case GLFW_KEY_F2:
+        return toggle(showFramerate, "start displaying framerate", "stop displaying framerate");
+    case GLFW_KEY_F3:
+        toggle(wireframeMode, "changing to wireframe-mode", "changing to triangle-mode");
+        edgeMode = edgeMode && !wireframeMode;
+        return;
+    case GLFW_KEY_F4:
+        return toggleSampling();
+    case GLFW_KEY_F5:
+        return toggleMipmapping();
+    case GLFW_KEY_F6:
+        toggle(edgeMode, "activate edge-mode", "deactivate edge-mode");
+        wireframeMode = wireframeMode && !edgeMode;
+        return;
+    case GLFW_KEY_F7:
+        return toggle(printRenderedCount, "start printing number of rendered objects",
+                      "stop printing number of rendered objects");
+    case GLFW_KEY_F8:
+        return toggle(frustumCullingEnabled, "activate view-frustum-culling",
+                      "deactivate view-frustum-culling");
+    case GLFW_KEY_F9:
+        return toggle(transparencyEnabled, "activate transparency", "deactivate transparency");
+    case GLFW_KEY_F10:
+        return toggle(sunMovementEnabled, "activate sun-movement", "deactivate sun-movement");
+    case GLFW_KEY_F11:
+        return toggle(backfaceCulling, "activate backface-culling", "deactivate backface-culling");
+    case GLFW_KEY_SPACE:
+        return toggle(gamePaused, "pause game", "continue game");
+    default:
+        return;
+    }
+}
+
+} // namespace
+
+void processHeldKeys() {
+    if (steeringFrozen()) {
+        return;
+    }
+    if (isHeld(GLFW_KEY_ENTER)) {
+        asteroidsStarted = true;
+    }
+    walk(
+        WalkIntent::fromKeys(isHeld(GLFW_KEY_W), isHeld(GLFW_KEY_S), isHeld(GLFW_KEY_A), isHeld(GLFW_KEY_D)));
+}
+
+void keyCallback(GLFWwindow*, int key, int, int action, int) {
+    if (action == GLFW_PRESS) {
+        handleKeyPress(key);
+    }
+}
+
+void cursorPosCallback(GLFWwindow*, double x, double y) {
+    if (!steeringFrozen()) {
+        const glm::vec3 target = player->position();
+        const float dx = static_cast<float>(windowWidth) * 0.5f - static_cast<float>(x);
+        if (dx != 0.0f) {
+            camera->rotateCamera(dx * 0.15f, 1.0, target);
+        }
+        if (glfwGetMouseButton(window, GLFW_MOUSE_BUTTON_MIDDLE) == GLFW_PRESS) {
+            const float dy = static_cast<float>(y) - static_cast<float>(windowHeight) * 0.5f;
+            if (dy != 0.0f) {
+                camera->tiltCamera(target, dy, 0.25f);
+            }
+        }
+    }
+    // The mouse works as a relative device: every event is measured from the centre, then the cursor goes
+    // back.
+    glfwSetCursorPos(window, windowWidth / 2, windowHeight / 2);
+}
+
+void scrollCallback(GLFWwindow*, double, double yOffset) {
+    if (!steeringFrozen()) {
+        camera->zoomCamera(player->position(), static_cast<float>(yOffset * 0.05));
+    }
+}
+
+void setTextureFilter(unsigned int filter, const Texture& texture) {
+    glActiveTexture(GL_TEXTURE0);
+    glBindTexture(GL_TEXTURE_2D, texture.id);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, static_cast<GLint>(filter));
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, static_cast<GLint>(filter));
+    glBindTexture(GL_TEXTURE_2D, 0);
+}
+
+} // namespace Velmora

@@ -1,0 +1,5 @@
+#include "app/game_loop.hpp"
+
+int main() {
+    return Velmora::runGame();
+}

@@ -1,0 +1,74 @@
+#include "app/window_config.hpp"
+
+#include "app/console.hpp"
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+namespace Velmora {
+namespace {
+
+const std::string fullscreenPath = "Config/fullscreenConfig.txt";
+const std::string spawnerPath = "Config/asteroidSpawnerConfig.txt";
+
+// The files hold one value per line, in a fixed order, with no keys and no defaults.
+class ConfigLines {
+public:
+    explicit ConfigLines(const std::string& path) : path(path), file(path) {
+        // A missing file would otherwise read as empty lines and blame line 1.
+        if (!file.is_open() || !std::filesystem::is_regular_file(path)) {
+            fatalError("Failed to open configuration file: " + path);
+        }
+    }
+
+    // A line is there when anything is left to read; a file that ends right after a line end has no next
+    // line.
+    std::string next() {
+        ++lineNumber;
+        if (file.peek() == std::ifstream::traits_type::eof()) {
+            fatalError(lineError("no line"));
+        }
+        std::string line;
+        std::getline(file, line);
+        return line;
+    }
+
+    std::string lineError(const std::string& reason) const {
+        return path + " - Error occurred while reading line " + std::to_string(lineNumber) + ": - " + reason;
+    }
+
+private:
+    std::string path;
+    std::ifstream file;
+    int lineNumber = 0;
+};
+
+int toInt(const std::string& line) {
+    return std::atoi(line.c_str());
+}
+
+} // namespace
+
+void readFullscreenConfig(WindowConfig& config) {
+    ConfigLines lines(fullscreenPath);
+    const std::string mode = lines.next();
+    if (mode == "true") {
+        config.fullscreen = true;
+    } else if (mode == "false") {
+        config.fullscreen = false;
+    } else {
+        fatalError(lines.lineError("line 1 has to be 'true' or 'false'."));
+    }
+    config.width = toInt(lines.next());
+    config.height = toInt(lines.next());
+}
+
+void readAsteroidSpawnerConfig(WindowConfig& config) {
+    ConfigLines lines(spawnerPath);
+    config.asteroidSpawnRate = toInt(lines.next());
+    config.asteroidSpawnDuration = toInt(lines.next());
+}
+
+} // namespace Velmora

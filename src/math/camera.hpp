@@ -1,0 +1,32 @@
+#pragma once
+
+#include "math/frustum.hpp"
+
+#include <memory>
+
+#include <glm/glm.hpp>
+
+namespace Velmora {
+
+// Has no position or orientation of its own: every operation rewrites the world transform directly.
+class Camera {
+public:
+    Camera();
+
+    void setPerspective(float nearPlane, float farPlane, float fieldOfView, float width, float height);
+    void rotateCamera(float angle, double factor, glm::vec3 axis);
+    void zoomCamera(glm::vec3 target, float amount);
+    void tiltCamera(glm::vec3 target, float offset, float factor);
+    void lookAtTarget(glm::vec3 target);
+
+    glm::vec3 position() const;
+    // All four components, as the shaders receive it.
+    glm::vec4 positionColumn() const;
+    glm::mat4 viewProjection() const;
+
+    glm::mat4 projection{1.0f};
+    glm::mat4 worldTransform{1.0f};
+    std::unique_ptr<Frustum> frustum;
+};
+
+} // namespace Velmora

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "postfx/screen_quad_model.hpp"
+#include "render/shader.hpp"
+
+#include <GL/glew.h>
+#include <memory>
+
+namespace Velmora {
+
+// The off-screen target the 3D scene is drawn into at a fixed 1800 x 1000, whatever the window's size, and
+// the full-screen quad that every post-processing pass and the final copy to the window draw through.
+class SceneFramebuffer {
+public:
+    static constexpr int width = 1800;
+    static constexpr int height = 1000;
+
+    SceneFramebuffer();
+    SceneFramebuffer(const SceneFramebuffer&) = delete;
+    SceneFramebuffer& operator=(const SceneFramebuffer&) = delete;
+    ~SceneFramebuffer();
+
+    std::unique_ptr<Scene::ScreenQuadModel> quad;
+    std::unique_ptr<Shader> quadShader;
+    GLuint framebuffer = 0;
+    GLuint sceneDepthTexture = 0;
+    GLuint sceneColorTexture = 0;
+
+private:
+    void createTarget();
+};
+
+} // namespace Velmora

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "postfx/color_target.hpp"
+#include "render/shader.hpp"
+
+#include <GL/glew.h>
+#include <memory>
+
+namespace Velmora {
+
+// Softens the shadow map in two Gaussian passes, horizontal then vertical, into a colour texture that the lit
+// models sample as their shadow map.
+class ShadowBlur {
+public:
+    static constexpr int size = 1024;
+
+    ShadowBlur();
+    ShadowBlur(const ShadowBlur&) = delete;
+    ShadowBlur& operator=(const ShadowBlur&) = delete;
+    ~ShadowBlur();
+
+    // Leaves the second target bound and the viewport at its size; the next pass binds its own target.
+    void blur(GLuint sourceTexture, GLuint quadVao, GLuint quadIndexCount) const;
+
+    std::unique_ptr<Shader> horizontalShader;
+    std::unique_ptr<Shader> verticalShader;
+    ColorTarget firstTarget;
+    ColorTarget secondTarget;
+    const GLuint resultTexture;
+
+private:
+    static void blurInto(const ColorTarget& target, const Shader& shader, GLuint sourceTexture,
+                         GLuint quadVao, GLuint quadIndexCount);
+};
+
+} // namespace Velmora

@@ -1,0 +1,49 @@
+#include "postfx/shadow_map.hpp"
+
+#include "app/console.hpp"
+
+#include <glm/gtc/matrix_transform.hpp>
+
+namespace Velmora {
+
+ShadowMap::ShadowMap() {
+    biasMatrix[0][0] = 0.5f;
+    biasMatrix[1][1] = 0.5f;
+    biasMatrix[2][2] = 0.5f;
+    biasMatrix[3] = glm::vec4(0.5f, 0.5f, 0.5f, 1.0f);
+
+    glGenFramebuffers(1, &framebuffer);
+    glBindFramebuffer(GL_FRAMEBUFFER, framebuffer);
+    glGenTextures(1, &depthTexture);
+    glBindTexture(GL_TEXTURE_2D, depthTexture);
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_DEPTH_COMPONENT24, size, size, 0, GL_DEPTH_COMPONENT, GL_UNSIGNED_BYTE,
+                 nullptr);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+    glFramebufferTexture2D(GL_FRAMEBUFFER, GL_DEPTH_ATTACHMENT, GL_TEXTURE_2D, depthTexture, 0);
+    // Without a colour attachment the framebuffer is complete only if nothing is drawn to or read from
+    // colour.
+    glDrawBuffer(GL_NONE);
+    glReadBuffer(GL_NONE);
+    if (glCheckFramebufferStatus(GL_FRAMEBUFFER) != GL_FRAMEBUFFER_COMPLETE) {
+        fatalError("Failed to initialize FBO!");
+    }
+    glBindTexture(GL_TEXTURE_2D, 0);
+    glBindFramebuffer(GL_FRAMEBUFFER, 0);
+}
+
+ShadowMap::~ShadowMap() {
+    glDeleteTextures(1, &depthTexture);
+    glDeleteFramebuffers(1, &framebuffer);
+}
+
+glm::mat4 ShadowMap::computeLightMVP(glm::vec3 lightVector, bool bias, glm::mat4 model) const {
+    // Wide enough for the planet and everything on it, deep enough for casters between the planet and the
+    // sun.
+    const glm::mat4 lightProjection = glm::ortho(-1.5f, 1.5f, -1.5f, 1.5f, -1.5f, 3.5f);
+    const glm::mat4 lightView = glm::lookAt(lightVector, glm::vec3(0.0f), glm::vec3(0.0f, 1.0f, 0.0f));
+    const glm::mat4 lightMVP = lightProjection * lightView * model;
+    return bias ? biasMatrix * lightMVP : lightMVP;
+}
+
+} // namespace Velmora

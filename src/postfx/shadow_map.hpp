@@ -1,0 +1,28 @@
+#pragma once
+
+#include <GL/glew.h>
+#include <glm/glm.hpp>
+
+namespace Velmora {
+
+// The depth of the shadow casters as the sun sees them, through one orthographic box fixed for the whole
+// game, and the light matrices that map world points into that picture.
+class ShadowMap {
+public:
+    static constexpr int size = 1024;
+
+    ShadowMap();
+    ShadowMap(const ShadowMap&) = delete;
+    ShadowMap& operator=(const ShadowMap&) = delete;
+    ~ShadowMap();
+
+    // Clip space of the light without bias, for the casters' shadow programs; texture space with bias, for
+    // looking points up in the shadow map.
+    glm::mat4 computeLightMVP(glm::vec3 lightVector, bool bias, glm::mat4 model) const;
+
+    glm::mat4 biasMatrix{1.0f};
+    GLuint framebuffer = 0;
+    GLuint depthTexture = 0;
+};
+
+} // namespace Velmora

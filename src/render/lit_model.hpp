@@ -1,0 +1,42 @@
+#pragma once
+
+#include "render/material.hpp"
+#include "render/point_light_arrays.hpp"
+#include "render/scene_object.hpp"
+#include "render/texture.hpp"
+
+namespace Velmora {
+
+class Camera;
+class ShadowMap;
+
+namespace Scene {
+
+// A cel-shaded mesh with a colour texture and a material: the uniform contract every lit program shares, and
+// the textured draw that also samples the blurred shadow map. Texture and material belong to the model's
+// holder.
+class LitModel : public SceneObject {
+public:
+    // Models drawn with one fixed matrix send it with their material; models whose matrix changes per
+    // instance or per frame (asteroids, the player's parts) send it only with the frame uniforms.
+    enum class MatrixUpload { WithMaterial, PerFrameOnly };
+
+    LitModel(const glm::mat4& initialModelMatrix, Shader* ownProgram, const std::string& meshPath,
+             MatrixUpload matrixUpload);
+
+    void draw(const ShadowBlur* shadowBlur) override;
+    void setMaterialAndLights(PointLightArrays lights);
+    void setFrameUniforms(const glm::vec3& lightVector, const Camera& camera, const ShadowMap& shadowMap);
+
+    Texture* colorTexture = nullptr;
+    Material* material = nullptr;
+
+protected:
+    void drawWithTexture(const Texture& texture, const ShadowBlur& shadowBlur);
+
+private:
+    MatrixUpload matrixUpload;
+};
+
+} // namespace Scene
+} // namespace Velmora

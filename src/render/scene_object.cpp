@@ -1,0 +1,142 @@
+#include "render/scene_object.hpp"
+
+#include "app/console.hpp"
+#include "math/frustum.hpp"
+#include "render/gl_uniforms.hpp"
+
+#include <assimp/Importer.hpp>
+#include <assimp/postprocess.h>
+#include <assimp/scene.h>
+#include <fstream>
+
+namespace Velmora::Scene {
+namespace {
+
+// Assimp's realtime-quality preset, spelled out so that the flags the meshes are read with stay fixed.
+constexpr unsigned int importFlags =
+    aiProcess_CalcTangentSpace | aiProcess_JoinIdenticalVertices | aiProcess_Triangulate |
+    aiProcess_GenSmoothNormals | aiProcess_SplitLargeMeshes | aiProcess_LimitBoneWeights |
+    aiProcess_ImproveCacheLocality | aiProcess_RemoveRedundantMaterials | aiProcess_SortByPType |
+    aiProcess_FindDegenerates | aiProcess_FindInvalidData | aiProcess_GenUVCoords;
+static_assert(importFlags == 0x79ACB);
+
+// Only a triangle mesh that carries normals and texture coordinates can be drawn; anything else would read
+// data the file never had.
+bool isDrawableMesh(const aiMesh* mesh) {
+    return mesh != nullptr && mesh->mNumFaces > 0 && mesh->mNumVertices > 0 && mesh->HasNormals() &&
+           mesh->HasTextureCoords(0) && mesh->mPrimitiveTypes == aiPrimitiveType_TRIANGLE;
+}
+
+// A program that does not use an attribute (the screen quad has no normals) gets none bound: feeding location
+// -1 to GL would only leave an error behind for the frame loop to report.
+void bindAttribute(GLuint program, const char* name, GLuint buffer, GLint components) {
+    glBindBuffer(GL_ARRAY_BUFFER, buffer);
+    const GLint location = glGetAttribLocation(program, name);
+    if (location < 0) {
+        return;
+    }
+    glEnableVertexAttribArray(static_cast<GLuint>(location));
+    glVertexAttribPointer(static_cast<GLuint>(location), components, GL_FLOAT, GL_FALSE, 0, nullptr);
+}
+
+template <typename T> void fillBuffer(GLuint& buffer, GLenum target, const std::vector<T>& data) {
+    glGenBuffers(1, &buffer);
+    glBindBuffer(target, buffer);
+    glBufferData(target, static_cast<GLsizeiptr>(data.size() * sizeof(T)), data.data(), GL_STATIC_DRAW);
+    glBindBuffer(target, 0);
+}
+
+} // namespace
+
+SceneObject::SceneObject(const glm::mat4& initialModelMatrix, Shader* ownProgram, const std::string& meshPath)
+    : shader(ownProgram), modelMatrix(initialModelMatrix) {
+    shadowShader = std::make_unique<Shader>("Shaders/ShadowMapping.vert", "Shaders/ShadowMapping.frag");
+    copyMesh(meshPath);
+    createBuffers();
+    createVertexArray();
+}
+
+SceneObject::~SceneObject() {
+    glDeleteBuffers(1, &positionBuffer);
+    glDeleteBuffers(1, &indexBuffer);
+    glDeleteBuffers(1, &normalBuffer);
+    glDeleteBuffers(1, &uvBuffer);
+    glDeleteVertexArrays(1, &vao);
+    shadowShader.reset();
+}
+
+const aiScene* SceneObject::importObj(const std::string& path) {
+    static Assimp::Importer importer;
+    if (!std::ifstream(path).good()) {
+        printLine("Could not open file: " + path);
+        return nullptr;
+    }
+    const aiScene* scene = importer.ReadFile(path, importFlags);
+    if (scene == nullptr) {
+        printLine("Import failed" + path);
+    }
+    return scene;
+}
+
+void SceneObject::copyMesh(const std::string& meshPath) {
+    const aiScene* scene = importObj(meshPath);
+    if (scene == nullptr || scene->mMeshes == nullptr || scene->mNumMeshes == 0 ||
+        !isDrawableMesh(scene->mMeshes[0])) {
+        fatalError("Failed to read .obj - file: " + meshPath);
+    }
+    const aiMesh* mesh = scene->mMeshes[0];
+    vertexCount = mesh->mNumVertices;
+    for (unsigned int i = 0; i < vertexCount; ++i) {
+        const aiVector3D& position = mesh->mVertices[i];
+        const aiVector3D& normal = mesh->mNormals[i];
+        const aiVector3D& uv = mesh->mTextureCoords[0][i];
+        positions.insert(positions.end(), {position.x, position.y, position.z});
+        normals.insert(normals.end(), {normal.x, normal.y, normal.z});
+        uvs.insert(uvs.end(), {uv.x, uv.y});
+    }
+    indexCount = 3 * mesh->mNumFaces;
+    for (unsigned int f = 0; f < mesh->mNumFaces; ++f) {
+        const unsigned int* faceIndices = mesh->mFaces[f].mIndices;
+        indices.insert(indices.end(), {faceIndices[0], faceIndices[1], faceIndices[2]});
+    }
+}
+
+void SceneObject::createBuffers() {
+    fillBuffer(positionBuffer, GL_ARRAY_BUFFER, positions);
+    fillBuffer(indexBuffer, GL_ELEMENT_ARRAY_BUFFER, indices);
+    fillBuffer(normalBuffer, GL_ARRAY_BUFFER, normals);
+    fillBuffer(uvBuffer, GL_ARRAY_BUFFER, uvs);
+}
+
+void SceneObject::createVertexArray() {
+    glGenVertexArrays(1, &vao);
+    glBindVertexArray(vao);
+    bindAttribute(shader->program, "position", positionBuffer, 3);
+    bindAttribute(shadowShader->program, "position", positionBuffer, 3);
+    glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, indexBuffer);
+    bindAttribute(shader->program, "normal", normalBuffer, 3);
+    bindAttribute(shader->program, "uv", uvBuffer, 2);
+    glBindVertexArray(0);
+    glBindBuffer(GL_ARRAY_BUFFER, 0);
+    glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, 0);
+}
+
+void SceneObject::drawShadow() const {
+    glUseProgram(shadowShader->program);
+    drawIndexedTriangles(vao, indexCount);
+    glUseProgram(0);
+}
+
+void SceneObject::setShadowLightMatrix(const glm::mat4& lightMVPMatrix) const {
+    glUseProgram(shadowShader->program);
+    setUniform(shadowShader->program, "lightMVPMatrix", lightMVPMatrix);
+}
+
+bool SceneObject::isInViewFrustum(const Frustum& frustum, bool cullingEnabled) const {
+    if (!cullingEnabled) {
+        return true;
+    }
+    return isSphereOfPointsInFrustum(frustum, positions, modelMatrix);
+}
+
+} // namespace Velmora::Scene

@@ -1,0 +1,61 @@
+#pragma once
+
+#include "render/shader.hpp"
+
+#include <GL/glew.h>
+#include <glm/glm.hpp>
+#include <memory>
+#include <string>
+#include <vector>
+
+struct aiScene;
+
+namespace Velmora {
+
+class Frustum;
+class ShadowBlur;
+
+namespace Scene {
+
+// The base of every drawable mesh: vertex data kept in memory for the frustum test, GL buffers bound in one
+// vertex array that serves both the object's own program and its shadow program, and the object's model
+// matrix.
+class SceneObject {
+public:
+    SceneObject(const glm::mat4& initialModelMatrix, Shader* ownProgram, const std::string& meshPath);
+    SceneObject(const SceneObject&) = delete;
+    SceneObject& operator=(const SceneObject&) = delete;
+    virtual ~SceneObject();
+
+    virtual void draw(const ShadowBlur* shadowBlur) = 0;
+    void drawShadow() const;
+    // The light matrix stays set in the object's own shadow program until the shadow pass draws it.
+    void setShadowLightMatrix(const glm::mat4& lightMVPMatrix) const;
+    bool isInViewFrustum(const Frustum& frustum, bool cullingEnabled) const;
+
+    // One importer serves the whole game; the scene it returns lives until the next import.
+    static const aiScene* importObj(const std::string& path);
+
+    Shader* shader = nullptr;
+    std::unique_ptr<Shader> shadowShader;
+    std::vector<float> positions;
+    std::vector<GLuint> indices;
+    std::vector<float> normals;
+    std::vector<float> uvs;
+    GLuint vertexCount = 0;
+    GLuint indexCount = 0;
+    GLuint vao = 0;
+    glm::mat4 modelMatrix{1.0f};
+    GLuint positionBuffer = 0;
+    GLuint normalBuffer = 0;
+    GLuint indexBuffer = 0;
+    GLuint uvBuffer = 0;
+
+private:
+    void copyMesh(const std::string& meshPath);
+    void createBuffers();
+    void createVertexArray();
+};
+
+} // namespace Scene
+} // namespace Velmora

@@ -1,0 +1,89 @@
+#include "render/shader.hpp"
+
+#include "app/console.hpp"
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <vector>
+
+namespace Velmora {
+namespace {
+
+std::string readWholeFile(std::ifstream& file) {
+    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+}
+
+std::string shaderInfoLog(GLuint shaderId) {
+    GLint length = 0;
+    glGetShaderiv(shaderId, GL_INFO_LOG_LENGTH, &length);
+    std::vector<char> log(static_cast<size_t>(length) + 1, '\0');
+    glGetShaderInfoLog(shaderId, length, nullptr, log.data());
+    return log.data();
+}
+
+std::string programInfoLog(GLuint programId) {
+    GLint length = 0;
+    glGetProgramiv(programId, GL_INFO_LOG_LENGTH, &length);
+    std::vector<char> log(static_cast<size_t>(length) + 1, '\0');
+    glGetProgramInfoLog(programId, length, nullptr, log.data());
+    return log.data();
+}
+
+} // namespace
+
+Shader::Shader(const std::string& vertexPath, const std::string& fragmentPath) {
+    program = glCreateProgram();
+    if (program == 0) {
+        fatalError("Failed to create shader program!");
+    }
+    loadShader(vertexPath, GL_VERTEX_SHADER, vertexShader);
+    loadShader(fragmentPath, GL_FRAGMENT_SHADER, fragmentShader);
+    linkProgram();
+}
+
+// The program goes before the shaders it was linked from.
+Shader::~Shader() {
+    glDeleteProgram(program);
+    glDeleteShader(vertexShader);
+    glDeleteShader(fragmentShader);
+}
+
+void Shader::loadShader(const std::string& path, GLenum type, GLuint& shaderId) {
+    std::ifstream file(path, std::ios::binary);
+    // A folder opens as a stream on Linux but cannot be read; it counts as a file that failed to open.
+    if (!file.good() || !std::filesystem::is_regular_file(path)) {
+        fatalError("Failed to open shader file: " + path);
+    }
+    const std::string source = readWholeFile(file);
+    file.close();
+
+    shaderId = glCreateShader(type);
+    if (shaderId == 0) {
+        fatalError("Failed to create shader!");
+    }
+    const char* text = source.c_str();
+    glShaderSource(shaderId, 1, &text, nullptr);
+    glCompileShader(shaderId);
+
+    GLint compiled = 0;
+    glGetShaderiv(shaderId, GL_COMPILE_STATUS, &compiled);
+    if (compiled == 0 || glIsShader(shaderId) == GL_FALSE) {
+        fatalError("Failed to compile shader: " + path, shaderInfoLog(shaderId));
+    }
+}
+
+void Shader::linkProgram() {
+    glAttachShader(program, vertexShader);
+    glAttachShader(program, fragmentShader);
+    glBindFragDataLocation(program, 0, "fragColor");
+    glLinkProgram(program);
+
+    GLint linked = 0;
+    glGetProgramiv(program, GL_LINK_STATUS, &linked);
+    if (linked == 0) {
+        fatalError("Failed to link shader program!", programInfoLog(program));
+    }
+}
+
+} // namespace Velmora

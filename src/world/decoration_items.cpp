@@ -1,0 +1,134 @@
+#include "world/decoration_items.hpp"
+
+#include "math/world_transforms.hpp"
+#include "postfx/shadow_map.hpp"
+#include "world/decoration_placement.hpp"
+
+namespace Velmora {
+
+DecorationItems::DecorationItems(const glm::vec3& playerPosition) {
+    createHouses();
+    createLanterns();
+    placeItems(playerPosition);
+    gatherPointLights();
+}
+
+DecorationItems::~DecorationItems() {
+    // Each item frees its program before its mesh; the shared texture and material outlive every item using
+    // them.
+    for (auto& house : houses) {
+        house.reset();
+    }
+    houses.clear();
+    houseTexture.reset();
+    houseMaterial.reset();
+    pointLightPositions.clear();
+    pointLightColors.clear();
+    pointLightIntensities.clear();
+    pointLightRanges.clear();
+    for (auto& lantern : lanterns) {
+        lantern.reset();
+    }
+    lanterns.clear();
+    lanternTexture.reset();
+    lanternMaterial.reset();
+}
+
+void DecorationItems::createHouses() {
+    houseTexture = std::make_unique<Texture>("Textures/HouseTexture.png");
+    houseMaterial =
+        std::make_unique<Material>(Material{glm::vec3(0.2f), glm::vec3(0.7f), glm::vec3(0.5f), 50.0f});
+    for (int i = 0; i < houseCount; ++i) {
+        houses.push_back(std::make_unique<House>(*houseTexture, *houseMaterial));
+    }
+}
+
+void DecorationItems::createLanterns() {
+    lanternTexture = std::make_unique<Texture>("Textures/LanternTexture.png");
+    lanternMaterial =
+        std::make_unique<Material>(Material{glm::vec3(0.25f), glm::vec3(0.75f), glm::vec3(1.0f), 100.0f});
+    for (int i = 0; i < lanternCount; ++i) {
+        lanterns.push_back(std::make_unique<Lantern>(*lanternTexture, *lanternMaterial));
+    }
+}
+
+void DecorationItems::placeItems(const glm::vec3& playerPosition) {
+    DecorationPlacement placement(playerPosition);
+    for (const auto& house : houses) {
+        placement.placeHouse(house->model->modelMatrix);
+    }
+    for (const auto& lantern : lanterns) {
+        placement.placeLantern(lantern->model->modelMatrix, lantern->light->position);
+    }
+}
+
+void DecorationItems::gatherPointLights() {
+    for (const auto& lantern : lanterns) {
+        lantern->light->appendTo(pointLightPositions, pointLightColors, pointLightIntensities,
+                                 pointLightRanges);
+    }
+}
+
+PointLightArrays DecorationItems::pointLights() const {
+    return {pointLightPositions, pointLightColors, pointLightIntensities, pointLightRanges};
+}
+
+void DecorationItems::uploadMaterialAndLights() {
+    for (Scene::DecorationItemModel* model : models()) {
+        model->setMaterialAndLights(pointLights());
+    }
+}
+
+void DecorationItems::update(const glm::vec3& light, const Camera& camera, const ShadowMap& shadowMap) {
+    for (Scene::DecorationItemModel* model : models()) {
+        model->setFrameUniforms(light, camera, shadowMap);
+    }
+}
+
+void DecorationItems::updateShadowMatrices(const glm::vec3& light, const ShadowMap& shadowMap) {
+    for (Scene::DecorationItemModel* model : models()) {
+        model->setShadowLightMatrix(shadowMap.computeLightMVP(light, false, model->modelMatrix));
+    }
+}
+
+int DecorationItems::draw(const Frustum& frustum, bool cullingEnabled, const ShadowBlur& shadowBlur) {
+    int drawn = 0;
+    for (Scene::DecorationItemModel* model : models()) {
+        if (!model->isInViewFrustum(frustum, cullingEnabled)) {
+            continue;
+        }
+        model->draw(&shadowBlur);
+        ++drawn;
+    }
+    return drawn;
+}
+
+void DecorationItems::drawShadows() {
+    for (Scene::DecorationItemModel* model : models()) {
+        model->drawShadow();
+    }
+}
+
+ObstaclePositions DecorationItems::obstaclePositions() const {
+    ObstaclePositions positions;
+    for (const auto& house : houses) {
+        positions.houses.push_back(translationOf(house->model->modelMatrix));
+    }
+    for (const auto& lantern : lanterns) {
+        positions.lanterns.push_back(translationOf(lantern->model->modelMatrix));
+    }
+    return positions;
+}
+
+std::vector<Scene::DecorationItemModel*> DecorationItems::models() const {
+    std::vector<Scene::DecorationItemModel*> all;
+    for (const auto& house : houses) {
+        all.push_back(house->model.get());
+    }
+    for (const auto& lantern : lanterns) {
+        all.push_back(lantern->model.get());
+    }
+    return all;
+}
+
+} // namespace Velmora

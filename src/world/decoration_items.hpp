@@ -1,0 +1,62 @@
+#pragma once
+
+#include "render/material.hpp"
+#include "render/point_light_arrays.hpp"
+#include "render/texture.hpp"
+#include "world/house.hpp"
+#include "world/lantern.hpp"
+#include "world/obstacle_positions.hpp"
+
+#include <glm/glm.hpp>
+#include <memory>
+#include <vector>
+
+namespace Velmora {
+
+class Camera;
+class Frustum;
+class ShadowBlur;
+class ShadowMap;
+
+// Eight houses and four lanterns placed once at random free spots; the lanterns' lights are the point lights
+// of every lit model.
+class DecorationItems {
+public:
+    static constexpr int houseCount = 8;
+    static constexpr int lanternCount = 4;
+
+    explicit DecorationItems(const glm::vec3& playerPosition);
+    DecorationItems(const DecorationItems&) = delete;
+    DecorationItems& operator=(const DecorationItems&) = delete;
+    ~DecorationItems();
+
+    PointLightArrays pointLights() const;
+    void uploadMaterialAndLights();
+    void update(const glm::vec3& light, const Camera& camera, const ShadowMap& shadowMap);
+    void updateShadowMatrices(const glm::vec3& light, const ShadowMap& shadowMap);
+    // Houses, then lanterns, each only when it can be seen; returns how many were drawn.
+    int draw(const Frustum& frustum, bool cullingEnabled, const ShadowBlur& shadowBlur);
+    void drawShadows();
+    ObstaclePositions obstaclePositions() const;
+
+    std::vector<float> pointLightPositions;
+    std::vector<float> pointLightColors;
+    std::vector<float> pointLightIntensities;
+    std::vector<float> pointLightRanges;
+    std::unique_ptr<Texture> houseTexture;
+    std::unique_ptr<Texture> lanternTexture;
+    std::vector<std::unique_ptr<House>> houses;
+    std::vector<std::unique_ptr<Lantern>> lanterns;
+    std::unique_ptr<Material> houseMaterial;
+    std::unique_ptr<Material> lanternMaterial;
+
+private:
+    void createHouses();
+    void createLanterns();
+    void placeItems(const glm::vec3& playerPosition);
+    void gatherPointLights();
+    // Houses first, then lanterns: the order of every upload and draw.
+    std::vector<Scene::DecorationItemModel*> models() const;
+};
+
+} // namespace Velmora

@@ -1,0 +1,32 @@
+#include "world/planet.hpp"
+
+#include <utility>
+
+namespace Velmora {
+
+Planet::Planet() {
+    shader = std::make_unique<Shader>("Shaders/celShader.vert", "Shaders/celShader.frag");
+    texture = std::make_unique<Texture>("Textures/GrassTexture.png");
+    material = std::make_unique<Material>(Material{glm::vec3(0.2f), glm::vec3(0.8f), glm::vec3(1.0f), 50.0f});
+    model = std::make_unique<Scene::PlanetModel>(glm::mat4(1.0f), shader.get(), "SceneObjects/Planet.obj");
+    model->colorTexture = texture.get();
+    model->material = material.get();
+}
+
+Planet::~Planet() {
+    // The program goes before the texture, the material and finally the mesh that referred to them.
+    shader.reset();
+    texture.reset();
+    material.reset();
+    model.reset();
+}
+
+void Planet::uploadMaterialAndLights(PointLightArrays lights) {
+    model->setMaterialAndLights(std::move(lights));
+}
+
+void Planet::update(const glm::vec3& light, const Camera& camera, const ShadowMap& shadowMap) {
+    model->setFrameUniforms(light, camera, shadowMap);
+}
+
+} // namespace Velmora

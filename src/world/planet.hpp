@@ -1,0 +1,34 @@
+#pragma once
+
+#include "render/material.hpp"
+#include "render/point_light_arrays.hpp"
+#include "render/shader.hpp"
+#include "render/texture.hpp"
+#include "world/planet_model.hpp"
+
+#include <glm/glm.hpp>
+#include <memory>
+
+namespace Velmora {
+
+class Camera;
+class ShadowMap;
+
+// The grass-covered sphere of radius 1 at the world origin; it never moves.
+class Planet {
+public:
+    Planet();
+    Planet(const Planet&) = delete;
+    Planet& operator=(const Planet&) = delete;
+    ~Planet();
+
+    void uploadMaterialAndLights(PointLightArrays lights);
+    void update(const glm::vec3& light, const Camera& camera, const ShadowMap& shadowMap);
+
+    std::unique_ptr<Scene::PlanetModel> model;
+    std::unique_ptr<Texture> texture;
+    std::unique_ptr<Shader> shader;
+    std::unique_ptr<Material> material;
+};
+
+} // namespace Velmora

@@ -1,0 +1,84 @@
+#pragma once
+
+#include "render/material.hpp"
+#include "render/point_light_arrays.hpp"
+#include "render/shader.hpp"
+#include "render/texture.hpp"
+#include "world/obstacle_positions.hpp"
+#include "world/player_model.hpp"
+
+#include <array>
+#include <glm/glm.hpp>
+#include <memory>
+#include <vector>
+
+namespace Velmora {
+
+class Camera;
+class ShadowBlur;
+class ShadowMap;
+
+// The character: eight body parts that always move together (only the limbs swing on their own), their
+// textures, programs and materials, and the player's game values. Its position is the translation of the
+// body's model matrix.
+class Player {
+public:
+    Player();
+    Player(const Player&) = delete;
+    Player& operator=(const Player&) = delete;
+    ~Player();
+
+    void uploadMaterialAndLights(PointLightArrays lights);
+    void updateUniforms(const glm::vec3& light, const Camera& camera, const ShadowMap& shadowMap);
+    void updateShadowUniforms(const glm::vec3& light, const ShadowMap& shadowMap);
+    void drawShadows();
+    void draw(const ShadowBlur& shadowBlur);
+
+    glm::vec3 position() const;
+    // The textures whose filtering the sampling keys change; the shield's metal keeps its own.
+    std::vector<const Texture*> samplingTextures() const;
+
+    // Each step turns the whole character about an axis through the planet's centre and writes that axis out,
+    // so that the camera can follow by the same rotation.
+    void moveForward(glm::vec3& axis, const glm::vec3& cameraPosition, float signedSpeed, double frameTime,
+                     const ObstaclePositions& obstacles);
+    void moveSideways(glm::vec3& axis, const glm::vec3& cameraPosition, float signedSpeed, double frameTime,
+                      const ObstaclePositions& obstacles);
+    void moveDiagonally(glm::vec3& axis, const glm::vec3& cameraPosition, int directionCode, float speed,
+                        double frameTime, const ObstaclePositions& obstacles);
+
+    // Every part in body-part order, the order of every loop over the character.
+    std::array<Scene::PlayerModel*, 8> parts() const;
+
+    int lives = 3;
+    float speed = 40.0f;
+    bool shieldActive = false;
+    std::unique_ptr<Scene::PlayerModel> head;
+    std::unique_ptr<Scene::PlayerModel> eye;
+    std::unique_ptr<Scene::PlayerModel> eyeBall;
+    std::unique_ptr<Scene::PlayerModel> body;
+    std::unique_ptr<Scene::PlayerModel> armLeft;
+    std::unique_ptr<Scene::PlayerModel> armRight;
+    std::unique_ptr<Scene::PlayerModel> footLeft;
+    std::unique_ptr<Scene::PlayerModel> footRight;
+    std::unique_ptr<Texture> skinTexture;
+    std::unique_ptr<Texture> eyeTexture;
+    std::unique_ptr<Texture> eyeBallTexture;
+    std::unique_ptr<Texture> bodyTexture;
+    std::unique_ptr<Texture> shoeTexture;
+    std::unique_ptr<Texture> metalTexture;
+    double swingAngle = 0.0;
+    int swingDirection = 1;
+    std::array<std::unique_ptr<Shader>, 8> partShaders;
+    std::unique_ptr<Material> skinMaterial;
+    std::unique_ptr<Material> eyeMaterial;
+
+private:
+    void loadTextures();
+    void createMaterials();
+    void createParts();
+    void animateWalk(double frameTime);
+    void stepAndTurn(const glm::vec3& axis, float signedSpeed, double frameTime);
+};
+
+} // namespace Velmora

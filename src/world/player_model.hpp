@@ -1,0 +1,33 @@
+#pragma once
+
+#include "render/lit_model.hpp"
+#include "world/player_part_transform.hpp"
+
+namespace Velmora::Scene {
+
+// One of the character's eight body parts. Parts are drawn only through drawPart, which can swap in the
+// shield's metal texture; every move goes through the operations below so that the reference matrix follows
+// the model.
+class PlayerModel : public LitModel {
+public:
+    PlayerModel(const glm::mat4& initialModelMatrix, Shader* ownProgram, Texture* ownTexture,
+                Texture* shieldTexture, Material* ownMaterial, const std::string& meshPath);
+
+    void draw(const ShadowBlur* shadowBlur) override;
+    void drawPart(const ShadowBlur& shadowBlur, bool useMetal);
+
+    void translateInWorld(glm::vec3 direction, double factor);
+    void rotateInWorld(glm::vec3 axis, float angle, double factor);
+    void rotateInModel(glm::vec3 axis, float angle, double factor);
+    void swingInModel(glm::vec3 axis, float angle);
+    void placeAtStart();
+
+    PlayerPartTransform transform() const;
+    // The one place where both matrices of the part are written.
+    void setTransform(const PlayerPartTransform& placement);
+
+    Texture* metalTexture = nullptr;
+    glm::mat4 referenceMatrix{1.0f};
+};
+
+} // namespace Velmora::Scene

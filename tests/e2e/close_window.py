@@ -1,0 +1,48 @@
+#!/usr/bin/env python3
+"""Asks an X window to close the way a window manager's close button does (WM_DELETE_WINDOW)."""
+import ctypes
+import sys
+
+CLIENT_MESSAGE = 33
+
+
+class ClientMessage(ctypes.Structure):
+    _fields_ = [
+        ("type", ctypes.c_int),
+        ("serial", ctypes.c_ulong),
+        ("send_event", ctypes.c_int),
+        ("display", ctypes.c_void_p),
+        ("window", ctypes.c_ulong),
+        ("message_type", ctypes.c_ulong),
+        ("format", ctypes.c_int),
+        ("data", ctypes.c_long * 5),
+    ]
+
+
+class XEvent(ctypes.Union):
+    _fields_ = [("message", ClientMessage), ("padding", ctypes.c_long * 24)]
+
+
+def main():
+    window = int(sys.argv[1])
+    xlib = ctypes.cdll.LoadLibrary("libX11.so.6")
+    xlib.XOpenDisplay.restype = ctypes.c_void_p
+    xlib.XInternAtom.restype = ctypes.c_ulong
+    xlib.XInternAtom.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_int]
+    xlib.XSendEvent.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_long, ctypes.c_void_p]
+    xlib.XFlush.argtypes = [ctypes.c_void_p]
+    display = xlib.XOpenDisplay(None)
+    if not display:
+        sys.exit("no X display")
+    event = XEvent()
+    event.message.type = CLIENT_MESSAGE
+    event.message.window = window
+    event.message.message_type = xlib.XInternAtom(display, b"WM_PROTOCOLS", 0)
+    event.message.format = 32
+    event.message.data[0] = xlib.XInternAtom(display, b"WM_DELETE_WINDOW", 0)
+    xlib.XSendEvent(display, window, 0, 0, ctypes.byref(event))
+    xlib.XFlush(display)
+
+
+if __name__ == "__main__":
+    main()

@@ -1,0 +1,56 @@
+#!/usr/bin/env bash
+# Every fatal path prints exactly its message (and details) and ends with status 255 without waiting for a key.
+source "$(dirname "$0")/lib.sh"
+
+CASE="missing fullscreen file"
+prepare_game; rm "$GAME_DIR/Config/fullscreenConfig.txt"; run_game
+expect_status 255; expect_output "Failed to open configuration file: Config/fullscreenConfig.txt"
+
+CASE="capitalised first line"
+prepare_game; printf 'False\n800\n600\n' >"$GAME_DIR/Config/fullscreenConfig.txt"; run_game
+expect_status 255
+expect_output "Config/fullscreenConfig.txt - Error occurred while reading line 1: - line 1 has to be 'true' or 'false'."
+
+CASE="both files bad: only the fullscreen error"
+prepare_game; printf 'false\n800' >"$GAME_DIR/Config/fullscreenConfig.txt"; : >"$GAME_DIR/Config/asteroidSpawnerConfig.txt"
+run_game
+expect_status 255; expect_output "Config/fullscreenConfig.txt - Error occurred while reading line 3: - no line"
+
+CASE="spawner file without its second line"
+prepare_game; printf '5' >"$GAME_DIR/Config/asteroidSpawnerConfig.txt"; run_game
+expect_status 255; expect_output "Config/asteroidSpawnerConfig.txt - Error occurred while reading line 2: - no line"
+
+CASE="width of letters"
+prepare_game; printf 'false\nwide\n600\n' >"$GAME_DIR/Config/fullscreenConfig.txt"; run_game
+expect_status 255; expect_output "Failed to open window!"
+
+CASE="shader that does not compile"
+prepare_game; echo "this is not GLSL" >"$GAME_DIR/Shaders/ScreenQuadShader.frag"; run_game
+expect_status 255; expect_first_lines "Failed to compile shader: Shaders/ScreenQuadShader.frag"
+[ "$(wc -l <"$OUTPUT")" -ge 2 ] || fail "$CASE: no info log after the message"
+
+CASE="missing shader file"
+prepare_game; rm "$GAME_DIR/Shaders/ShadowMapping.vert"; run_game
+expect_status 255; expect_output "Failed to open shader file: Shaders/ShadowMapping.vert"
+
+CASE="empty mesh file"
+prepare_game; : >"$GAME_DIR/SceneObjects/Screen_Quad.obj"; run_game
+expect_status 255; expect_first_lines "Import failedSceneObjects/Screen_Quad.obj" \
+  "Failed to read .obj - file: SceneObjects/Screen_Quad.obj"
+
+CASE="folder in place of a mesh"
+prepare_game; rm "$GAME_DIR/SceneObjects/Planet.obj"; mkdir "$GAME_DIR/SceneObjects/Planet.obj"; run_game
+expect_status 255; expect_no_line_matching "GL ERROR"
+grep -qx "Failed to read .obj - file: SceneObjects/Planet.obj" "$OUTPUT" || fail "$CASE: no mesh message"
+
+CASE="truncated texture"
+prepare_game; head -c 100 "$GAME_DIR/Textures/GrassTexture.png" >"$WORK/cut.png"
+mv "$WORK/cut.png" "$GAME_DIR/Textures/GrassTexture.png"; run_game
+expect_status 255; expect_first_lines "Failed to load texture! - Textures/GrassTexture.png" "Error-code(s):"
+
+CASE="missing texture"
+prepare_game; rm "$GAME_DIR/Textures/DaySky.png"; run_game
+expect_status 255; expect_first_lines "Failed to load texture! - Textures/DaySky.png" "Error-code(s):"
+[ "$(wc -l <"$OUTPUT")" -ge 3 ] || fail "$CASE: no DevIL error code listed"
+
+finish

@@ -1,0 +1,61 @@
+#!/usr/bin/env bash
+# Real key presses reach the game: every toggle prints its exact line in order, and walking changes the picture.
+source "$(dirname "$0")/lib.sh"
+
+# The window's pixels as the X server holds them, kept as a PNG.
+window_snapshot() {
+  xwd -silent -id "$WINDOW_ID" | convert xwd:- "$WORK/$1.png"
+}
+
+# Pixels that differ by more than a few levels between two snapshots; the camera's re-aiming each frame leaves
+# sub-pixel noise even when nothing moves.
+changed_pixels() {
+  compare -metric AE -fuzz 4% "$WORK/$1.png" "$WORK/$2.png" null: 2>&1
+}
+
+CASE="toggle keys print their lines in order"
+prepare_game
+start_game
+for key in F2 F3 F4 F5 F6 F7 F8 F9 F10 F11 space F3 space; do
+  press_key "$key" 0.1
+  sleep 0.2
+done
+press_key Escape 0.1
+wait_for_exit 30
+expect_status 0
+grep -v -e '^fps: ' -e '^Number of rendered objects: ' "$OUTPUT" >"$WORK/toggles.txt"
+expected="start displaying framerate
+changing to wireframe-mode
+changing Texture-Sampling-Quality to GL_NEAREST
+deactivate mip-mapping
+activate edge-mode
+start printing number of rendered objects
+deactivate view-frustum-culling
+deactivate transparency
+deactivate sun-movement
+activate backface-culling
+pause game
+changing to wireframe-mode
+continue game"
+[ "$(cat "$WORK/toggles.txt")" == "$expected" ] || fail "$CASE: toggle lines differ: $(cat "$WORK/toggles.txt")"
+grep -q '^fps: [0-9]' "$OUTPUT" || fail "$CASE: no frame-rate line"
+grep -qx 'Number of rendered objects: [0-9]*' "$OUTPUT" || fail "$CASE: no object-count line"
+
+CASE="holding W walks the character"
+prepare_game
+start_game
+press_key F10 0.1
+sleep 1.5
+window_snapshot before
+sleep 0.5
+window_snapshot still
+[ "$(changed_pixels before still)" -lt 500 ] || fail "$CASE: the picture changes with nothing moving"
+press_key w 1.5
+sleep 0.5
+window_snapshot after
+[ "$(changed_pixels before after)" -gt 20000 ] || fail "$CASE: holding W changed little on the window"
+press_key Escape 0.1
+wait_for_exit 30
+expect_status 0
+
+finish

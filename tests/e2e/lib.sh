@@ -1,0 +1,103 @@
+# Shared steps of the end-to-end tests: each test copies the built game into a folder of its own, changes the data
+# there, runs the real executable and checks its exact console lines and exit status.
+set -u
+
+GAME_SOURCE="$1"
+WORK="$(mktemp -d /tmp/velmora-e2e-XXXXXX)"
+trap 'rm -rf "$WORK"' EXIT
+GAME_DIR="$WORK/game"
+OUTPUT="$WORK/output.txt"
+failures=0
+
+# A fresh copy of the executable with its run-time folders.
+prepare_game() {
+  rm -rf "$GAME_DIR"
+  mkdir -p "$GAME_DIR"
+  cp "$GAME_SOURCE" "$GAME_DIR/velmora"
+  local bin_dir
+  bin_dir="$(dirname "$GAME_SOURCE")"
+  for folder in Config Shaders Textures SceneObjects Sounds; do
+    cp -r "$bin_dir/$folder" "$GAME_DIR/$folder"
+  done
+}
+
+# Runs the game from another working directory, with no terminal on standard input, until it ends by itself.
+run_game() {
+  (cd "$WORK" && timeout 60 "$GAME_DIR/velmora" </dev/null >"$OUTPUT" 2>&1)
+  STATUS=$?
+}
+
+fail() {
+  echo "FAIL: $*"
+  echo "--- output ---"
+  cat "$OUTPUT"
+  echo "--------------"
+  failures=$((failures + 1))
+}
+
+expect_status() {
+  [ "$STATUS" -eq "$1" ] || fail "$CASE: exit status $STATUS, expected $1"
+}
+
+# The output must be exactly these lines.
+expect_output() {
+  local expected
+  expected="$(printf '%s\n' "$@")"
+  [ "$(cat "$OUTPUT")" == "$expected" ] || fail "$CASE: output differs from: $expected"
+}
+
+expect_first_lines() {
+  local expected
+  expected="$(printf '%s\n' "$@")"
+  [ "$(head -n $# "$OUTPUT")" == "$expected" ] || fail "$CASE: output does not start with: $expected"
+}
+
+expect_no_line_matching() {
+  ! grep -q "$1" "$OUTPUT" || fail "$CASE: unexpected line matching '$1'"
+}
+
+# Starts the game in the background and waits until its window is mapped; sets GAME_PID and WINDOW_ID.
+start_game() {
+  (cd "$WORK" && exec "$GAME_DIR/velmora" </dev/null >"$OUTPUT" 2>&1) &
+  GAME_PID=$!
+  WINDOW_ID=""
+  for _ in $(seq 600); do
+    WINDOW_ID="$(xdotool search --onlyvisible --name '^Velmora$' 2>/dev/null | head -n 1)"
+    [ -n "$WINDOW_ID" ] && break
+    kill -0 "$GAME_PID" 2>/dev/null || break
+    sleep 0.1
+  done
+  [ -n "$WINDOW_ID" ] || fail "$CASE: the game window never appeared"
+}
+
+# Real key events (XTEST) need the window focused; --window events are synthetic and ignored by the game.
+press_key() {
+  xdotool windowfocus --sync "$WINDOW_ID" 2>/dev/null
+  xdotool keydown "$1"
+  sleep "${2:-0.3}"
+  xdotool keyup "$1"
+}
+
+# Waits for the game started by start_game to end; kills it after the given seconds.
+wait_for_exit() {
+  local seconds="$1"
+  for _ in $(seq $((seconds * 10))); do
+    kill -0 "$GAME_PID" 2>/dev/null || break
+    sleep 0.1
+  done
+  if kill -0 "$GAME_PID" 2>/dev/null; then
+    kill -9 "$GAME_PID"
+    fail "$CASE: the game did not end within $seconds s"
+  fi
+  wait "$GAME_PID"
+  STATUS=$?
+}
+
+finish() {
+  if [ "$failures" -eq 0 ]; then
+    echo "all cases passed"
+    exit 0
+  fi
+  echo "$failures case(s) failed"
+  exit 1
+}

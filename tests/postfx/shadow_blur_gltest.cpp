@@ -1,0 +1,58 @@
+#include "postfx/raw_texture.hpp"
+#include "postfx/scene_framebuffer.hpp"
+#include "postfx/shadow_blur.hpp"
+#include "support/gl_pixels.hpp"
+
+#include <gtest/gtest.h>
+
+namespace Velmora {
+namespace {
+
+constexpr int size = ShadowBlur::size;
+constexpr int centre = size / 2;
+
+TEST(ShadowBlurGL, SpreadsASingleBrightTexelSymmetricallyAndKeepsItsTotal) {
+    const SceneFramebuffer sceneFramebuffer;
+    const ShadowBlur shadowBlur;
+    std::vector<unsigned char> source(static_cast<size_t>(size * size * 3), 0);
+    const size_t bright = static_cast<size_t>((centre * size + centre) * 3);
+    source[bright] = source[bright + 1] = source[bright + 2] = 255;
+    const TestSupport::RawTexture sourceTexture(size, size, source);
+
+    shadowBlur.blur(sourceTexture.id, sceneFramebuffer.quad->vao, sceneFramebuffer.quad->indexCount);
+    glBindFramebuffer(GL_FRAMEBUFFER, 0);
+    const std::vector<unsigned char> result = TestSupport::readTexture(shadowBlur.resultTexture, size, size);
+    // The result holds whole 1/255 steps in red and the remainder, scaled by 255, in green.
+    const auto at = [&](int x, int y) {
+        const size_t texel = static_cast<size_t>((y * size + x) * 3);
+        return (result[texel] + result[texel + 1] / 255.0) / 255.0;
+    };
+
+    double total = 0.0;
+    for (int y = 0; y < size; ++y) {
+        for (int x = 0; x < size; ++x) {
+            total += at(x, y);
+        }
+    }
+    EXPECT_NEAR(total, 1.0, 0.02);
+    const double peak = at(centre, centre);
+    EXPECT_GT(peak, 0.0);
+    EXPECT_LT(peak, 0.05);
+    constexpr double texelTolerance = 1e-4;
+    for (int k = 1; k <= 6; ++k) {
+        SCOPED_TRACE(k);
+        EXPECT_LT(at(centre + k, centre), at(centre + k - 1, centre));
+        EXPECT_NEAR(at(centre + k, centre), at(centre - k, centre), texelTolerance);
+        EXPECT_NEAR(at(centre, centre + k), at(centre, centre - k), texelTolerance);
+        EXPECT_NEAR(at(centre + k, centre), at(centre, centre + k), texelTolerance);
+        EXPECT_NEAR(at(centre + k, centre + k), at(centre - k, centre - k), texelTolerance);
+    }
+    // The blur stays local: nothing reaches beyond the kernel's reach.
+    EXPECT_EQ(at(centre + 12, centre), 0.0);
+    EXPECT_EQ(at(centre, centre - 12), 0.0);
+    EXPECT_EQ(at(centre + 12, centre + 12), 0.0);
+    EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+}
+
+} // namespace
+} // namespace Velmora

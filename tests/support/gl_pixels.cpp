@@ -1,0 +1,60 @@
+#include "support/gl_pixels.hpp"
+
+#include <IL/il.h>
+
+namespace TestSupport {
+
+std::vector<unsigned char> readPixels(GLuint framebuffer, int x, int y, int width, int height) {
+    std::vector<unsigned char> pixels(static_cast<size_t>(width * height * 3));
+    GLint previous = 0;
+    glGetIntegerv(GL_READ_FRAMEBUFFER_BINDING, &previous);
+    glBindFramebuffer(GL_READ_FRAMEBUFFER, framebuffer);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadPixels(x, y, width, height, GL_RGB, GL_UNSIGNED_BYTE, pixels.data());
+    glPixelStorei(GL_PACK_ALIGNMENT, 4);
+    glBindFramebuffer(GL_READ_FRAMEBUFFER, static_cast<GLuint>(previous));
+    return pixels;
+}
+
+Rgb pixelAt(GLuint framebuffer, int x, int y) {
+    const auto pixel = readPixels(framebuffer, x, y, 1, 1);
+    return {pixel[0], pixel[1], pixel[2]};
+}
+
+Rgb meanColor(GLuint framebuffer, int x, int y, int width, int height) {
+    const auto pixels = readPixels(framebuffer, x, y, width, height);
+    long sums[3] = {0, 0, 0};
+    for (size_t i = 0; i < pixels.size(); ++i) {
+        sums[i % 3] += pixels[i];
+    }
+    const long count = static_cast<long>(width) * height;
+    return {static_cast<int>(sums[0] / count), static_cast<int>(sums[1] / count),
+            static_cast<int>(sums[2] / count)};
+}
+
+int brightness(const Rgb& color) {
+    return color[0] + color[1] + color[2];
+}
+
+std::vector<unsigned char> readTexture(GLuint texture, int width, int height) {
+    std::vector<unsigned char> pixels(static_cast<size_t>(width * height * 3));
+    glBindTexture(GL_TEXTURE_2D, texture);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glGetTexImage(GL_TEXTURE_2D, 0, GL_RGB, GL_UNSIGNED_BYTE, pixels.data());
+    glPixelStorei(GL_PACK_ALIGNMENT, 4);
+    glBindTexture(GL_TEXTURE_2D, 0);
+    return pixels;
+}
+
+void savePng(const std::string& path, const std::vector<unsigned char>& rgb, int width, int height) {
+    ILuint image = 0;
+    ilGenImages(1, &image);
+    ilBindImage(image);
+    ilTexImage(static_cast<ILuint>(width), static_cast<ILuint>(height), 1, 3, IL_RGB, IL_UNSIGNED_BYTE,
+               const_cast<unsigned char*>(rgb.data()));
+    ilEnable(IL_FILE_OVERWRITE);
+    ilSaveImage(path.c_str());
+    ilDeleteImages(1, &image);
+}
+
+} // namespace TestSupport

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <GL/glew.h>
+#include <array>
+#include <string>
+#include <vector>
+
+namespace TestSupport {
+
+using Rgb = std::array<int, 3>;
+
+// Reads an RGB rectangle of the framebuffer bound for reading, rows bottom-up as GL stores them.
+std::vector<unsigned char> readPixels(GLuint framebuffer, int x, int y, int width, int height);
+Rgb pixelAt(GLuint framebuffer, int x, int y);
+// Mean colour of a rectangle; comparisons of rendered pictures use means and tolerances, never exact bytes.
+Rgb meanColor(GLuint framebuffer, int x, int y, int width, int height);
+int brightness(const Rgb& color);
+// Reads back a whole colour texture (RGB, level 0).
+std::vector<unsigned char> readTexture(GLuint texture, int width, int height);
+// Keeps a picture as PNG for a person to look at, e.g. the rendered test scene.
+void savePng(const std::string& path, const std::vector<unsigned char>& rgb, int width, int height);
+
+} // namespace TestSupport

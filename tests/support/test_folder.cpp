@@ -1,0 +1,26 @@
+#include "support/test_folder.hpp"
+
+#include <cstdlib>
+#include <fstream>
+
+namespace TestSupport {
+
+TestFolder::TestFolder() : previous(std::filesystem::current_path()) {
+    std::string pattern = (std::filesystem::temp_directory_path() / "velmora-test-XXXXXX").string();
+    folder = mkdtemp(pattern.data());
+    std::filesystem::current_path(folder);
+}
+
+TestFolder::~TestFolder() {
+    std::filesystem::current_path(previous);
+    std::error_code ignored;
+    std::filesystem::remove_all(folder, ignored);
+}
+
+void TestFolder::writeFile(const std::string& relativePath, const std::string& content) const {
+    const std::filesystem::path target = folder / relativePath;
+    std::filesystem::create_directories(target.parent_path());
+    std::ofstream(target, std::ios::binary) << content;
+}
+
+} // namespace TestSupport

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+namespace TestSupport {
+
+// A fresh temporary folder that becomes the working directory for the test's lifetime, so that code reading
+// relative paths such as "Config/..." sees only what the test prepared.
+class TestFolder {
+public:
+    TestFolder();
+    TestFolder(const TestFolder&) = delete;
+    TestFolder& operator=(const TestFolder&) = delete;
+    ~TestFolder();
+
+    void writeFile(const std::string& relativePath, const std::string& content) const;
+    const std::filesystem::path& path() const { return folder; }
+
+private:
+    std::filesystem::path folder;
+    std::filesystem::path previous;
+};
+
+} // namespace TestSupport
