@@ -60,11 +60,13 @@ float sunHidden(float lambert) {
     return smoothstep(start, start + shadowFade, mapped.z - blurredDepthAt(mapped.xy));
 }
 
+// A small hard-edged glint rather than a white disc: on a planet this small the camera is always close enough to
+// the surface that a plain Blinn lobe would cover a large part of it.
 float highlight(vec3 normal, vec3 toSun) {
     vec3 toCamera = normalize(cameraPosition.xyz - worldPosition);
     vec3 halfway = normalize(toSun + toCamera);
-    float sharpness = max(shininess, 1.0);
-    return step(0.5, pow(max(dot(normal, halfway), 0.0), sharpness));
+    float sharpness = 4.0 * max(shininess, 1.0);
+    return 0.3 * step(0.5, pow(max(dot(normal, halfway), 0.0), sharpness));
 }
 
 // Lantern light fades to nothing at its range; half-Lambert lets it wrap over the ground around the lantern.
