@@ -1,0 +1,92 @@
+#include "headless_game.hpp"
+
+#include "app/console.hpp"
+#include "app/game_passes.hpp"
+#include "app/game_state.hpp"
+
+#include <GL/glew.h>
+#include <GLFW/glfw3.h>
+#include <IL/il.h>
+#include <filesystem>
+
+namespace Velmora {
+namespace {
+
+// The run-time folders lie beside the tool as they do beside the game.
+void enterExecutableFolder() {
+    std::error_code error;
+    const std::filesystem::path executable = std::filesystem::read_symlink("/proc/self/exe", error);
+    if (!error) {
+        std::filesystem::current_path(executable.parent_path(), error);
+    }
+}
+
+void openHiddenWindow(int width, int height) {
+    if (glfwInit() == GLFW_FALSE) {
+        fatalError("Failed to init GLFW!");
+    }
+    glfwWindowHint(GLFW_CONTEXT_VERSION_MAJOR, 3);
+    glfwWindowHint(GLFW_CONTEXT_VERSION_MINOR, 3);
+    glfwWindowHint(GLFW_OPENGL_PROFILE, GLFW_OPENGL_CORE_PROFILE);
+    glfwWindowHint(GLFW_VISIBLE, GLFW_FALSE);
+    window = glfwCreateWindow(width, height, "Velmora", nullptr, nullptr);
+    if (window == nullptr) {
+        glfwTerminate();
+        fatalError("Failed to open window!");
+    }
+    glfwMakeContextCurrent(window);
+    glewExperimental = GL_TRUE;
+    if (glewInit() != GLEW_OK) {
+        fatalError("Failed to initialize glew!");
+    }
+    glGetError();
+}
+
+} // namespace
+
+HeadlessGame::HeadlessGame(int width, int height) : windowWidthPixels(width), windowHeightPixels(height) {
+    enterExecutableFolder();
+    openHiddenWindow(width, height);
+    windowWidth = width;
+    windowHeight = height;
+    initializeGame();
+}
+
+HeadlessGame::~HeadlessGame() {
+    cleanUpGame();
+    glfwTerminate();
+    window = nullptr;
+}
+
+void HeadlessGame::runFrame(double frameTime) {
+    deltaTime = frameTime;
+    updateGame();
+    renderGame();
+    glfwSwapBuffers(window);
+}
+
+std::vector<unsigned char> HeadlessGame::windowPixels() const {
+    std::vector<unsigned char> pixels(static_cast<size_t>(windowWidthPixels) * windowHeightPixels * 3);
+    glBindFramebuffer(GL_READ_FRAMEBUFFER, 0);
+    // A hidden window's front buffer is not readable; the back buffer still holds the frame just swapped.
+    glReadBuffer(GL_BACK);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadPixels(0, 0, windowWidthPixels, windowHeightPixels, GL_RGB, GL_UNSIGNED_BYTE, pixels.data());
+    return pixels;
+}
+
+void HeadlessGame::savePng(const std::string& path) const {
+    std::vector<unsigned char> pixels = windowPixels();
+    ILuint image = 0;
+    ilGenImages(1, &image);
+    ilBindImage(image);
+    ilTexImage(static_cast<ILuint>(windowWidthPixels), static_cast<ILuint>(windowHeightPixels), 1, 3, IL_RGB,
+               IL_UNSIGNED_BYTE, pixels.data());
+    ilEnable(IL_FILE_OVERWRITE);
+    if (ilSaveImage(path.c_str()) == IL_FALSE) {
+        fatalError("Failed to save picture! - " + path);
+    }
+    ilDeleteImages(1, &image);
+}
+
+} // namespace Velmora
