@@ -10,9 +10,10 @@ uniform sampler2D colorTextureNight;
 out vec4 fragColor;
 
 // Each face shows one whole tile of the picture, projected along the face's axis. The three projections are
-// blended by direction, a continuous function of the point, so no hard seam shows where two faces meet.
+// blended by direction, a continuous function of the point, so no hard seam shows where two faces meet; the blend
+// stays narrow because a projection seen at a grazing angle smears stars into streaks.
 vec3 sampleSky(sampler2D sky, vec3 p) {
-    vec3 weights = pow(abs(normalize(p)), vec3(6.0));
+    vec3 weights = pow(abs(normalize(p)), vec3(48.0));
     weights /= weights.x + weights.y + weights.z;
     vec3 tile = p / 16.0 + 0.5;
     // Most of the sky lies well inside one face; skipping the projections that add nothing halves the cost on
