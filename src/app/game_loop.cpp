@@ -1,6 +1,7 @@
 #include "app/game_loop.hpp"
 
 #include "app/console.hpp"
+#include "app/executable_folder.hpp"
 #include "app/game_passes.hpp"
 #include "app/game_state.hpp"
 #include "app/game_window.hpp"
@@ -10,19 +11,9 @@
 #include <GLFW/glfw3.h>
 #include <cstdlib>
 #include <ctime>
-#include <filesystem>
 
 namespace Velmora {
 namespace {
-
-// The run-time folders lie beside the executable, so the game works from wherever it is started.
-void enterExecutableFolder() {
-    std::error_code error;
-    const std::filesystem::path executable = std::filesystem::read_symlink("/proc/self/exe", error);
-    if (!error) {
-        std::filesystem::current_path(executable.parent_path(), error);
-    }
-}
 
 void startUp() {
     enterExecutableFolder();

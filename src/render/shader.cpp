@@ -14,19 +14,13 @@ std::string readWholeFile(std::ifstream& file) {
     return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
 }
 
-std::string shaderInfoLog(GLuint shaderId) {
+// Shaders and programs keep their logs the same way, behind different entry points.
+std::string infoLog(GLuint id, void (*getLength)(GLuint, GLenum, GLint*),
+                    void (*getLog)(GLuint, GLsizei, GLsizei*, GLchar*)) {
     GLint length = 0;
-    glGetShaderiv(shaderId, GL_INFO_LOG_LENGTH, &length);
+    getLength(id, GL_INFO_LOG_LENGTH, &length);
     std::vector<char> log(static_cast<size_t>(length) + 1, '\0');
-    glGetShaderInfoLog(shaderId, length, nullptr, log.data());
-    return log.data();
-}
-
-std::string programInfoLog(GLuint programId) {
-    GLint length = 0;
-    glGetProgramiv(programId, GL_INFO_LOG_LENGTH, &length);
-    std::vector<char> log(static_cast<size_t>(length) + 1, '\0');
-    glGetProgramInfoLog(programId, length, nullptr, log.data());
+    getLog(id, length, nullptr, log.data());
     return log.data();
 }
 
@@ -69,7 +63,7 @@ void Shader::loadShader(const std::string& path, GLenum type, GLuint& shaderId) 
     GLint compiled = 0;
     glGetShaderiv(shaderId, GL_COMPILE_STATUS, &compiled);
     if (compiled == 0 || glIsShader(shaderId) == GL_FALSE) {
-        fatalError("Failed to compile shader: " + path, shaderInfoLog(shaderId));
+        fatalError("Failed to compile shader: " + path, infoLog(shaderId, glGetShaderiv, glGetShaderInfoLog));
     }
 }
 
@@ -82,7 +76,7 @@ void Shader::linkProgram() {
     GLint linked = 0;
     glGetProgramiv(program, GL_LINK_STATUS, &linked);
     if (linked == 0) {
-        fatalError("Failed to link shader program!", programInfoLog(program));
+        fatalError("Failed to link shader program!", infoLog(program, glGetProgramiv, glGetProgramInfoLog));
     }
 }
 

@@ -1,25 +1,16 @@
 #include "headless_game.hpp"
 
 #include "app/console.hpp"
+#include "app/executable_folder.hpp"
 #include "app/game_passes.hpp"
 #include "app/game_state.hpp"
 
 #include <GL/glew.h>
 #include <GLFW/glfw3.h>
 #include <IL/il.h>
-#include <filesystem>
 
 namespace Velmora {
 namespace {
-
-// The run-time folders lie beside the tool as they do beside the game.
-void enterExecutableFolder() {
-    std::error_code error;
-    const std::filesystem::path executable = std::filesystem::read_symlink("/proc/self/exe", error);
-    if (!error) {
-        std::filesystem::current_path(executable.parent_path(), error);
-    }
-}
 
 void openHiddenWindow(int width, int height) {
     if (glfwInit() == GLFW_FALSE) {
