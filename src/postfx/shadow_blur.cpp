@@ -2,6 +2,8 @@
 
 #include "render/gl_uniforms.hpp"
 
+#include <utility>
+
 namespace Velmora {
 
 ShadowBlur::ShadowBlur()
@@ -15,6 +17,8 @@ ShadowBlur::ShadowBlur()
 ShadowBlur::~ShadowBlur() {
     horizontalShader.reset();
     verticalShader.reset();
+    // Members would go in reverse order; moving the first target out here releases it ahead of the second.
+    const ColorTarget releasedFirst(std::move(firstTarget));
 }
 
 void ShadowBlur::blur(GLuint sourceTexture, GLuint quadVao, GLuint quadIndexCount) const {

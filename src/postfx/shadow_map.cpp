@@ -42,8 +42,7 @@ glm::mat4 ShadowMap::computeLightMVP(glm::vec3 lightVector, bool bias, glm::mat4
     // sun.
     const glm::mat4 lightProjection = glm::ortho(-1.5f, 1.5f, -1.5f, 1.5f, -1.5f, 3.5f);
     const glm::mat4 lightView = glm::lookAt(lightVector, glm::vec3(0.0f), glm::vec3(0.0f, 1.0f, 0.0f));
-    const glm::mat4 lightMVP = lightProjection * lightView * model;
-    return bias ? biasMatrix * lightMVP : lightMVP;
+    return bias ? biasMatrix * lightProjection * lightView * model : lightProjection * lightView * model;
 }
 
 } // namespace Velmora

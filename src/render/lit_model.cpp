@@ -43,6 +43,7 @@ void LitModel::setMaterialAndLights(PointLightArrays lights) {
     const size_t lightCount = lights.pointLightIntensities.size();
     lights.pointLightPositions.resize(3 * lightCount);
     lights.pointLightColors.resize(3 * lightCount);
+    lights.pointLightRanges.resize(lightCount);
     setUniformVec3Array(program, "pointLightPositions", lights.pointLightPositions);
     setUniformVec3Array(program, "pointLightColors", lights.pointLightColors);
     setUniformFloatArray(program, "pointLightIntensities", lights.pointLightIntensities);

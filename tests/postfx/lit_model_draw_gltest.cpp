@@ -60,5 +60,29 @@ TEST(LitModelDrawGL, DrawsTheColourTextureAndLeavesItOnUnitZeroWithUnitOneUnboun
     EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
 }
 
+TEST(LitModelDrawGL, UploadsAsManyLightsAsThereAreIntensities) {
+    Shader celShader("Shaders/celShader.vert", "Shaders/celShader.frag");
+    Scene::LitModel model(glm::mat4(1.0f), &celShader, "SceneObjects/Screen_Quad.obj",
+                          Scene::LitModel::MatrixUpload::WithMaterial);
+    Material material{glm::vec3(1.0f), glm::vec3(0.0f), glm::vec3(0.0f), 8.0f};
+    model.material = &material;
+    // One intensity means one light, although the other sequences carry a second light's values.
+    model.setMaterialAndLights(PointLightArrays{
+        {1.0f, 2.0f, 3.0f, 4.0f, 5.0f, 6.0f}, {1.0f, 1.0f, 0.0f, 1.0f, 1.0f, 0.0f}, {1.8f}, {1.0f, 0.7f}});
+
+    const GLuint program = celShader.program;
+    const auto firstComponent = [program](const char* name) {
+        GLfloat value[3] = {-1.0f, -1.0f, -1.0f};
+        glGetUniformfv(program, glGetUniformLocation(program, name), value);
+        return value[0];
+    };
+    EXPECT_EQ(firstComponent("pointLightRanges[0]"), 1.0f);
+    EXPECT_EQ(firstComponent("pointLightRanges[1]"), 0.0f);
+    EXPECT_EQ(firstComponent("pointLightPositions[0]"), 1.0f);
+    EXPECT_EQ(firstComponent("pointLightPositions[1]"), 0.0f);
+    glUseProgram(0);
+    EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+}
+
 } // namespace
 } // namespace Velmora
