@@ -1,6 +1,6 @@
 #include "postfx/shadow_map.hpp"
 
-#include "app/console.hpp"
+#include "postfx/framebuffer_setup.hpp"
 
 #include <glm/gtc/matrix_transform.hpp>
 
@@ -25,9 +25,7 @@ ShadowMap::ShadowMap() {
     // colour.
     glDrawBuffer(GL_NONE);
     glReadBuffer(GL_NONE);
-    if (glCheckFramebufferStatus(GL_FRAMEBUFFER) != GL_FRAMEBUFFER_COMPLETE) {
-        fatalError("Failed to initialize FBO!");
-    }
+    requireCompleteFramebuffer();
     glBindTexture(GL_TEXTURE_2D, 0);
     glBindFramebuffer(GL_FRAMEBUFFER, 0);
 }
