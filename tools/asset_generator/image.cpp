@@ -2,12 +2,23 @@
 
 #include <algorithm>
 #include <cmath>
-#include <glm/geometric.hpp>
+#include <glm/glm.hpp>
 
 namespace Velmora {
 
 Image::Image(int width, int height, const glm::vec3& fill)
     : width_(width), height_(height), pixels_(static_cast<size_t>(width) * height, fill) {}
+
+void Image::fillTiledNoise(const Noise& noise, int period, int octaves, const glm::vec3& low,
+                           const glm::vec3& high) {
+    for (int y = 0; y < height_; ++y) {
+        for (int x = 0; x < width_; ++x) {
+            const float n = noise.tiledFractal(x * static_cast<float>(period) / width_,
+                                               y * static_cast<float>(period) / height_, period, octaves);
+            set(x, y, glm::mix(low, high, n));
+        }
+    }
+}
 
 int Image::index(int x, int y) const {
     const int wx = ((x % width_) + width_) % width_;

@@ -5,6 +5,8 @@
 #include <glm/vec3.hpp>
 #include <vector>
 
+#include "noise.hpp"
+
 namespace Velmora {
 
 // An RGB picture in floating point, painted with wrap-around so tiling textures stay seamless.
@@ -18,6 +20,9 @@ public:
 
     const glm::vec3& at(int x, int y) const;
     void set(int x, int y, const glm::vec3& color);
+    // Covers the picture with seamless noise of `period` cells across, shading from `low` to `high`.
+    void fillTiledNoise(const Noise& noise, int period, int octaves, const glm::vec3& low,
+                        const glm::vec3& high);
     void blend(int x, int y, const glm::vec3& color, float alpha);
     // Soft-edged disc; positions in pixels, painted across the borders.
     void blendDisc(const glm::vec2& centre, float radius, const glm::vec3& color, float alpha);

@@ -109,12 +109,7 @@ void ItemAssets::writeAsteroid(const AssetFolder& folder) {
 void ItemAssets::writeAsteroidTexture(const AssetFolder& folder) {
     const Noise noise(111);
     Image image(iconSize, iconSize);
-    for (int y = 0; y < iconSize; ++y) {
-        for (int x = 0; x < iconSize; ++x) {
-            const float n = noise.tiledFractal(x * 8.0f / iconSize, y * 8.0f / iconSize, 8, 5);
-            image.set(x, y, glm::mix(glm::vec3(0.25f, 0.22f, 0.2f), glm::vec3(0.58f, 0.52f, 0.45f), n));
-        }
-    }
+    image.fillTiledNoise(noise, 8, 5, glm::vec3(0.25f, 0.22f, 0.2f), glm::vec3(0.58f, 0.52f, 0.45f));
     Rng rng(112);
     for (int crater = 0; crater < 28; ++crater) {
         const glm::vec2 centre(rng.range(0.0f, iconSize), rng.range(0.0f, iconSize));

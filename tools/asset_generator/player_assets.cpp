@@ -61,12 +61,7 @@ void PlayerAssets::writeMeshes(const AssetFolder& folder) {
 void PlayerAssets::writeSkin(const AssetFolder& folder) {
     const Noise noise(41);
     Image image(textureSize, textureSize);
-    for (int y = 0; y < textureSize; ++y) {
-        for (int x = 0; x < textureSize; ++x) {
-            const float n = noise.tiledFractal(x * 8.0f / textureSize, y * 8.0f / textureSize, 8, 3);
-            image.set(x, y, skinColor * (0.88f + 0.24f * n));
-        }
-    }
+    image.fillTiledNoise(noise, 8, 3, skinColor * 0.88f, skinColor * 1.12f);
     // A smile and rosy cheeks on the front of the head (u = 0.5), below the eye.
     const glm::vec3 mouth(0.25f, 0.1f, 0.12f);
     for (int step = 0; step < 16; ++step) {

@@ -63,12 +63,7 @@ void WorldAssets::writeGrass(const AssetFolder& folder) {
     const int size = 512;
     const Noise noise(11);
     Image image(size, size);
-    for (int y = 0; y < size; ++y) {
-        for (int x = 0; x < size; ++x) {
-            const float n = noise.tiledFractal(x * 8.0f / size, y * 8.0f / size, 8, 4);
-            image.set(x, y, glm::mix(glm::vec3(0.13f, 0.33f, 0.08f), glm::vec3(0.32f, 0.58f, 0.16f), n));
-        }
-    }
+    image.fillTiledNoise(noise, 8, 4, glm::vec3(0.13f, 0.33f, 0.08f), glm::vec3(0.32f, 0.58f, 0.16f));
     Rng rng(12);
     for (int blade = 0; blade < 9000; ++blade) {
         const glm::vec2 root(rng.range(0.0f, size), rng.range(0.0f, size));
