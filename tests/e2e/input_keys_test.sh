@@ -41,6 +41,21 @@ continue game"
 grep -q '^fps: [0-9]' "$OUTPUT" || fail "$CASE: no frame-rate line"
 grep -qx 'Number of rendered objects: [0-9]*' "$OUTPUT" || fail "$CASE: no object-count line"
 
+CASE="the mouse is pulled back to the window's centre, also while paused"
+prepare_game
+start_game
+press_key space 0.1
+eval "$(xdotool getwindowgeometry --shell "$WINDOW_ID")"
+centre_x=$((X + WIDTH / 2))
+centre_y=$((Y + HEIGHT / 2))
+xdotool mousemove $((centre_x + 120)) $((centre_y + 40))
+sleep 1
+eval "$(xdotool getmouselocation --shell)"
+[ "$X" -eq "$centre_x" ] && [ "$Y" -eq "$centre_y" ] || fail "$CASE: cursor at $X,$Y, not at $centre_x,$centre_y"
+press_key Escape 0.1
+wait_for_exit 30
+expect_status 0
+
 CASE="holding W walks the character"
 prepare_game
 start_game
