@@ -48,7 +48,7 @@ void setMinificationFilter(GLint filter, const Texture& texture) {
 void walk(const WalkIntent& intent) {
     const float speed = player->speed;
     const glm::vec3 cameraPosition = camera->position();
-    const ObstaclePositions obstacles = decorationItems->obstaclePositions();
+    const ObstaclePositions& obstacles = decorationItems->obstaclePositions();
     glm::vec3 axis(0.0f);
     float cameraAngle = 0.0f;
     if (intent.isDiagonal()) {

@@ -11,6 +11,7 @@ DecorationItems::DecorationItems(const glm::vec3& playerPosition) {
     createLanterns();
     placeItems(playerPosition);
     gatherPointLights();
+    gatherObstacles();
 }
 
 DecorationItems::~DecorationItems() {
@@ -109,15 +110,13 @@ void DecorationItems::drawShadows() {
     }
 }
 
-ObstaclePositions DecorationItems::obstaclePositions() const {
-    ObstaclePositions positions;
+void DecorationItems::gatherObstacles() {
     for (const auto& house : houses) {
-        positions.houses.push_back(translationOf(house->model->modelMatrix));
+        obstacles.houses.push_back(translationOf(house->model->modelMatrix));
     }
     for (const auto& lantern : lanterns) {
-        positions.lanterns.push_back(translationOf(lantern->model->modelMatrix));
+        obstacles.lanterns.push_back(translationOf(lantern->model->modelMatrix));
     }
-    return positions;
 }
 
 std::vector<Scene::DecorationItemModel*> DecorationItems::models() const {

@@ -37,7 +37,8 @@ public:
     // Houses, then lanterns, each only when it can be seen; returns how many were drawn.
     int draw(const Frustum& frustum, bool cullingEnabled, const ShadowBlur& shadowBlur);
     void drawShadows();
-    ObstaclePositions obstaclePositions() const;
+    // The items never move, so their positions are gathered once, after placement.
+    const ObstaclePositions& obstaclePositions() const { return obstacles; }
 
     std::vector<float> pointLightPositions;
     std::vector<float> pointLightColors;
@@ -55,8 +56,11 @@ private:
     void createLanterns();
     void placeItems(const glm::vec3& playerPosition);
     void gatherPointLights();
+    void gatherObstacles();
     // Houses first, then lanterns: the order of every upload and draw.
     std::vector<Scene::DecorationItemModel*> models() const;
+
+    ObstaclePositions obstacles;
 };
 
 } // namespace Velmora
