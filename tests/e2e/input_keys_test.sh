@@ -45,6 +45,7 @@ CASE="the mouse is pulled back to the window's centre, also while paused"
 prepare_game
 start_game
 press_key space 0.1
+wait_for_line "pause game"
 eval "$(xdotool getwindowgeometry --shell "$WINDOW_ID")"
 centre_x=$((X + WIDTH / 2))
 centre_y=$((Y + HEIGHT / 2))
@@ -60,7 +61,8 @@ CASE="holding W walks the character"
 prepare_game
 start_game
 press_key F10 0.1
-sleep 1.5
+wait_for_line "deactivate sun-movement"
+sleep 1
 window_snapshot before
 sleep 0.5
 window_snapshot still

@@ -78,6 +78,16 @@ press_key() {
   xdotool keyup "$1"
 }
 
+# Waits until the game has printed the given line, i.e. its frame loop is polling events; the window appears
+# before the set-up is done, and a slow machine can take seconds more.
+wait_for_line() {
+  for _ in $(seq 300); do
+    grep -qx "$1" "$OUTPUT" && return 0
+    sleep 0.1
+  done
+  fail "$CASE: no line '$1'"
+}
+
 # Waits for the game started by start_game to end; kills it after the given seconds.
 wait_for_exit() {
   local seconds="$1"
