@@ -12,9 +12,11 @@ DecorationItems::DecorationItems(const glm::vec3& playerPosition) {
     placeItems(playerPosition);
     gatherPointLights();
     gatherObstacles();
+    gatherModels();
 }
 
 DecorationItems::~DecorationItems() {
+    models.clear();
     // Each item frees its program before its mesh; the shared texture and material outlive every item using
     // them.
     for (auto& house : houses) {
@@ -75,26 +77,26 @@ PointLightArrays DecorationItems::pointLights() const {
 }
 
 void DecorationItems::uploadMaterialAndLights() {
-    for (Scene::DecorationItemModel* model : models()) {
+    for (Scene::DecorationItemModel* model : models) {
         model->setMaterialAndLights(pointLights());
     }
 }
 
 void DecorationItems::update(const glm::vec3& light, const Camera& camera, const ShadowMap& shadowMap) {
-    for (Scene::DecorationItemModel* model : models()) {
+    for (Scene::DecorationItemModel* model : models) {
         model->setFrameUniforms(light, camera, shadowMap);
     }
 }
 
 void DecorationItems::updateShadowMatrices(const glm::vec3& light, const ShadowMap& shadowMap) {
-    for (Scene::DecorationItemModel* model : models()) {
+    for (Scene::DecorationItemModel* model : models) {
         model->setShadowLightMatrix(shadowMap.computeLightMVP(light, false, model->modelMatrix));
     }
 }
 
 int DecorationItems::draw(const Frustum& frustum, bool cullingEnabled, const ShadowBlur& shadowBlur) {
     int drawn = 0;
-    for (Scene::DecorationItemModel* model : models()) {
+    for (Scene::DecorationItemModel* model : models) {
         if (!model->isInViewFrustum(frustum, cullingEnabled)) {
             continue;
         }
@@ -105,7 +107,7 @@ int DecorationItems::draw(const Frustum& frustum, bool cullingEnabled, const Sha
 }
 
 void DecorationItems::drawShadows() {
-    for (Scene::DecorationItemModel* model : models()) {
+    for (Scene::DecorationItemModel* model : models) {
         model->drawShadow();
     }
 }
@@ -119,15 +121,13 @@ void DecorationItems::gatherObstacles() {
     }
 }
 
-std::vector<Scene::DecorationItemModel*> DecorationItems::models() const {
-    std::vector<Scene::DecorationItemModel*> all;
+void DecorationItems::gatherModels() {
     for (const auto& house : houses) {
-        all.push_back(house->model.get());
+        models.push_back(house->model.get());
     }
     for (const auto& lantern : lanterns) {
-        all.push_back(lantern->model.get());
+        models.push_back(lantern->model.get());
     }
-    return all;
 }
 
 } // namespace Velmora

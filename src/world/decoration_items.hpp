@@ -57,10 +57,12 @@ private:
     void placeItems(const glm::vec3& playerPosition);
     void gatherPointLights();
     void gatherObstacles();
-    // Houses first, then lanterns: the order of every upload and draw.
-    std::vector<Scene::DecorationItemModel*> models() const;
+    void gatherModels();
 
     ObstaclePositions obstacles;
+    // Houses first, then lanterns: the order of every upload and draw, gathered once since no item comes or
+    // goes.
+    std::vector<Scene::DecorationItemModel*> models;
 };
 
 } // namespace Velmora
