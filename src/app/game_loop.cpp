@@ -1,11 +1,11 @@
 #include "app/game_loop.hpp"
 
-#include "app/console.hpp"
 #include "app/executable_folder.hpp"
 #include "app/game_passes.hpp"
 #include "app/game_state.hpp"
 #include "app/game_window.hpp"
 #include "app/input.hpp"
+#include "platform/console.hpp"
 
 #include <GL/glew.h>
 #include <GLFW/glfw3.h>

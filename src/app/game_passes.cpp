@@ -1,10 +1,10 @@
 #include "app/game_passes.hpp"
 
-#include "app/console.hpp"
 #include "app/game_state.hpp"
 #include "app/game_window.hpp"
 #include "app/input.hpp"
 #include "math/camera.hpp"
+#include "platform/console.hpp"
 #include "postfx/scene_framebuffer.hpp"
 #include "postfx/shadow_blur.hpp"
 #include "postfx/shadow_map.hpp"
@@ -21,10 +21,6 @@
 
 namespace Velmora {
 namespace {
-
-constexpr int sceneWidth = 1800;
-constexpr int sceneHeight = 1000;
-constexpr int shadowSize = 1024;
 
 // The planet and the player's eight parts are always drawn; the sky cube is not counted.
 constexpr int alwaysRenderedObjects = 9;
@@ -44,8 +40,7 @@ void setFixedGlState() {
 
 void createCamera() {
     camera = new Camera();
-    camera->setPerspective(0.01f, 20.0f, 60.0f, static_cast<float>(windowWidth),
-                           static_cast<float>(windowHeight));
+    camera->setGamePerspective(windowWidth, windowHeight);
     camera->worldTransform[3] = glm::vec4(0.0f, 0.0f, 2.5f, 1.0f);
 }
 
@@ -97,7 +92,7 @@ void updateShadowMatrices(const glm::vec3& light) {
 void renderShadowPass() {
     glBindFramebuffer(GL_FRAMEBUFFER, shadowMap->framebuffer);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    glViewport(0, 0, shadowSize, shadowSize);
+    glViewport(0, 0, ShadowMap::size, ShadowMap::size);
     planet->model->drawShadow();
     player->drawShadows();
     decorationItems->drawShadows();
@@ -116,7 +111,7 @@ void applyFaceCulling() {
 int renderScenePass() {
     glBindFramebuffer(GL_FRAMEBUFFER, screenQuad->framebuffer);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    glViewport(0, 0, sceneWidth, sceneHeight);
+    glViewport(0, 0, SceneFramebuffer::width, SceneFramebuffer::height);
     skyCube->model->draw(nullptr);
     applyFaceCulling();
     planet->model->draw(shadowBlur);

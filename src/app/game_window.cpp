@@ -1,9 +1,9 @@
 #include "app/game_window.hpp"
 
-#include "app/console.hpp"
 #include "app/game_state.hpp"
 #include "app/window_config.hpp"
 #include "math/camera.hpp"
+#include "platform/console.hpp"
 
 #include <GL/glew.h>
 #include <GLFW/glfw3.h>
@@ -74,8 +74,7 @@ void windowSizeCallback(GLFWwindow*, int width, int height) {
     windowHeight = height;
     glViewport(0, 0, width, height);
     if (camera != nullptr)
-        camera->setPerspective(0.01f, 20.0f, 60.0f, static_cast<float>(windowWidth),
-                               static_cast<float>(windowHeight));
+        camera->setGamePerspective(windowWidth, windowHeight);
 }
 
 void reportGlError() {

@@ -1,9 +1,9 @@
 #include "app/input.hpp"
 
-#include "app/console.hpp"
 #include "app/game_state.hpp"
 #include "app/walk_intent.hpp"
 #include "math/camera.hpp"
+#include "platform/console.hpp"
 #include "render/texture.hpp"
 #include "world/decoration_items.hpp"
 #include "world/planet.hpp"

@@ -1,6 +1,6 @@
 #include "app/window_config.hpp"
 
-#include "app/console.hpp"
+#include "platform/console.hpp"
 
 #include <cstdlib>
 #include <filesystem>

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include <glm/gtc/constants.hpp>
 #include <glm/gtc/matrix_transform.hpp>
 
 namespace Velmora {
@@ -33,7 +34,7 @@ float angleFromTargetUp(const glm::vec3& target, const glm::vec3& toCamera) {
     const float cosine =
         std::clamp(glm::dot(target, toCamera) / (lengthOf(toCamera) * lengthOf(target)), -1.0f, 1.0f);
     const float theta = std::acos(cosine);
-    return static_cast<float>(theta * 180 / 3.14159265);
+    return static_cast<float>(theta * 180 / glm::pi<double>());
 }
 
 } // namespace
@@ -44,6 +45,11 @@ void Camera::setPerspective(float nearPlane, float farPlane, float fieldOfView, 
     const float aspect = width / height;
     projection = glm::perspective(glm::radians(fieldOfView), aspect, nearPlane, farPlane);
     frustum->setProjection(nearPlane, farPlane, fieldOfView, aspect);
+}
+
+void Camera::setGamePerspective(int windowWidth, int windowHeight) {
+    setPerspective(nearPlane, farPlane, fieldOfView, static_cast<float>(windowWidth),
+                   static_cast<float>(windowHeight));
 }
 
 void Camera::rotateCamera(float angle, double factor, glm::vec3 axis) {

@@ -13,7 +13,14 @@ class Camera {
 public:
     Camera();
 
+    // The game projects with one fixed near plane, far plane and field of view; only the aspect follows the
+    // window.
+    static constexpr float nearPlane = 0.01f;
+    static constexpr float farPlane = 20.0f;
+    static constexpr float fieldOfView = 60.0f;
+
     void setPerspective(float nearPlane, float farPlane, float fieldOfView, float width, float height);
+    void setGamePerspective(int windowWidth, int windowHeight);
     void rotateCamera(float angle, double factor, glm::vec3 axis);
     void zoomCamera(glm::vec3 target, float amount);
     void tiltCamera(glm::vec3 target, float offset, float factor);

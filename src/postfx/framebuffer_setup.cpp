@@ -1,6 +1,6 @@
 #include "postfx/framebuffer_setup.hpp"
 
-#include "app/console.hpp"
+#include "platform/console.hpp"
 
 namespace Velmora {
 

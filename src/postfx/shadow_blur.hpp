@@ -1,6 +1,7 @@
 #pragma once
 
 #include "postfx/color_target.hpp"
+#include "postfx/shadow_map.hpp"
 #include "render/shader.hpp"
 
 #include <GL/glew.h>
@@ -12,7 +13,7 @@ namespace Velmora {
 // models sample as their shadow map.
 class ShadowBlur {
 public:
-    static constexpr int size = 1024;
+    static constexpr int size = ShadowMap::size;
 
     ShadowBlur();
     ShadowBlur(const ShadowBlur&) = delete;

@@ -1,7 +1,7 @@
 #include "render/scene_object.hpp"
 
-#include "app/console.hpp"
 #include "math/frustum.hpp"
+#include "platform/console.hpp"
 #include "render/gl_uniforms.hpp"
 
 #include <assimp/Importer.hpp>

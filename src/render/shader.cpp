@@ -1,6 +1,6 @@
 #include "render/shader.hpp"
 
-#include "app/console.hpp"
+#include "platform/console.hpp"
 
 #include <filesystem>
 #include <fstream>

@@ -1,6 +1,6 @@
 #include "render/texture.hpp"
 
-#include "app/console.hpp"
+#include "platform/console.hpp"
 
 #include <IL/il.h>
 #include <algorithm>

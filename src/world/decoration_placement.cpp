@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <glm/gtc/constants.hpp>
 
 namespace Velmora {
 namespace {
@@ -34,7 +35,7 @@ void DecorationPlacement::turnRandomly(glm::mat4& modelMatrix) {
     const float a = randomFraction();
     const float b = randomFraction();
     // acos of a uniform cosine spreads the directions evenly over the sphere instead of crowding the poles.
-    const float polarAngle = std::acos(2.0f * b - 1.0f) * 180.0f / 3.1415927f;
+    const float polarAngle = std::acos(2.0f * b - 1.0f) * 180.0f / glm::pi<float>();
     rotateInWorld(modelMatrix, glm::vec3(1.0f, 0.0f, 0.0f), polarAngle, 1.0);
     rotateInWorld(modelMatrix, glm::vec3(0.0f, 1.0f, 0.0f), a * 360.0f, 1.0);
 }

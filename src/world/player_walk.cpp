@@ -1,6 +1,7 @@
 #include "world/player_walk.hpp"
 
 #include <cmath>
+#include <glm/gtc/constants.hpp>
 
 namespace Velmora {
 namespace {
@@ -127,7 +128,7 @@ float turnRate(const PlayerPartTransform& body, glm::vec3 axis, float signedSpee
         return 0.0f;
     }
     const float arc = static_cast<float>(std::acos(static_cast<double>(glm::dot(heading, travel))));
-    const float angle = static_cast<float>(static_cast<double>(arc * 180.0f) / 3.14159265);
+    const float angle = static_cast<float>(static_cast<double>(arc * 180.0f) / glm::pi<double>());
     float rate = 2.0f * angle + 90.0f;
     // A long frame must not turn the body past its direction of travel.
     if (frameTime * 180.0 > static_cast<double>(angle) - 0.5) {

@@ -3,11 +3,12 @@
 #include <algorithm>
 #include <cmath>
 #include <glm/geometric.hpp>
+#include <glm/gtc/constants.hpp>
 
 namespace Velmora {
 namespace {
 
-constexpr float pi = 3.14159265358979f;
+constexpr float pi = glm::pi<float>();
 
 glm::vec3 polygonNormal(const std::vector<glm::vec3>& points) {
     glm::vec3 sum(0.0f);

@@ -6,11 +6,12 @@
 
 #include <algorithm>
 #include <cmath>
+#include <glm/gtc/constants.hpp>
 
 namespace Velmora {
 namespace {
 
-constexpr float twoPi = 6.28318531f;
+constexpr float twoPi = glm::two_pi<float>();
 
 std::vector<float> silence(float seconds) {
     return std::vector<float>(static_cast<size_t>(seconds * WavWriter::sampleRate), 0.0f);

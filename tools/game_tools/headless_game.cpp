@@ -1,9 +1,9 @@
 #include "headless_game.hpp"
 
-#include "app/console.hpp"
 #include "app/executable_folder.hpp"
 #include "app/game_passes.hpp"
 #include "app/game_state.hpp"
+#include "platform/console.hpp"
 
 #include <GL/glew.h>
 #include <GLFW/glfw3.h>

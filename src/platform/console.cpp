@@ -1,4 +1,4 @@
-#include "app/console.hpp"
+#include "platform/console.hpp"
 
 #include <cstdlib>
 #include <iostream>
