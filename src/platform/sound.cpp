@@ -1,0 +1,7 @@
+#include "platform/sound.hpp"
+
+namespace Velmora {
+
+void playSound(const std::string&) {}
+
+} // namespace Velmora
