@@ -1,0 +1,62 @@
+#!/usr/bin/env bash
+# The installed game starts from any folder through <prefix>/bin/velmora, only the game's own paths are laid, and
+# the Debian package lays the same tree under /usr and depends on the package of every library the game loads.
+source "$(dirname "$0")/lib.sh"
+
+# The executable is built into <build>/bin.
+BUILD_DIR="$(dirname "$GAME_SOURCE")/.."
+PREFIX="$WORK/prefix"
+OWN_PATHS='^/bin/velmora$|^/lib/velmora/velmora$|^/lib/velmora/(Config|Shaders|Textures|SceneObjects|Sounds)/[^/]+$'
+OWN_PATHS+='|^/share/applications/velmora\.desktop$|^/share/icons/hicolor/([0-9]+)x\2/apps/velmora\.png$'
+
+# Files and links below the prefix, relative to it, sorted.
+installed_files() {
+  (cd "$PREFIX" && find . -not -type d | sed 's|^\.||' | sort)
+}
+
+# The Debian package that ships each shared library the executable names.
+needed_packages() {
+  local library path
+  for library in $(objdump -p "$1" | awk '/NEEDED/ { print $2 }'); do
+    path="$(ldd "$1" | awk -v name="$library" '$1 == name { print $3 }')"
+    # With a merged /usr, dpkg knows a library by either its linked or its real path.
+    { dpkg -S "$path" || dpkg -S "$(readlink -f "$path")"; } 2>/dev/null | head -n 1 | cut -d: -f1 | grep . ||
+      echo "no-package-for-$library"
+  done
+}
+
+CASE="install into a prefix"
+cmake --install "$BUILD_DIR" --prefix "$PREFIX" >"$OUTPUT" 2>&1 || fail "$CASE: cmake --install failed"
+installed_files >"$WORK/installed.txt"
+grep -vE "$OWN_PATHS" "$WORK/installed.txt" >"$OUTPUT" && fail "$CASE: paths outside the game's own folders"
+for size in 16 32 48 64 128 256; do
+  icon="$PREFIX/share/icons/hicolor/${size}x${size}/apps/velmora.png"
+  [ "$(identify -format '%m %wx%h' "$icon" 2>&1)" == "PNG ${size}x${size}" ] || fail "$CASE: no $size px icon"
+done
+for line in 'Name=Velmora' 'Exec=velmora' 'Icon=velmora' 'Categories=Game;ActionGame;'; do
+  grep -qxF "$line" "$PREFIX/share/applications/velmora.desktop" || fail "$CASE: desktop entry lacks $line"
+done
+
+CASE="the installed game runs from another folder until Escape"
+GAME_DIR="$PREFIX/bin"
+start_game
+press_key space 0.1
+wait_for_line "pause game"
+press_key Escape 0.1
+wait_for_exit 30
+expect_status 0
+expect_output "pause game"
+
+CASE="debian package"
+cpack --config "$BUILD_DIR/CPackConfig.cmake" -G DEB -B "$WORK/package" >"$OUTPUT" 2>&1 || fail "$CASE: cpack failed"
+package="$(ls "$WORK"/package/velmora_*.deb)"
+dpkg-deb --fsys-tarfile "$package" | tar -t | grep -v '/$' | sed 's|^\./usr||' | sort >"$WORK/packaged.txt"
+diff "$WORK/installed.txt" "$WORK/packaged.txt" >"$OUTPUT" || fail "$CASE: the package lays another tree"
+depends="$(dpkg-deb -f "$package" Depends)"
+# Package names alone, one a line, without their version bounds.
+sed 's/ ([^)]*)//g; s/, /\n/g' <<<"$depends" >"$WORK/depends.txt"
+for needed in $(needed_packages "$PREFIX/lib/velmora/velmora" | sort -u); do
+  grep -qxF "$needed" "$WORK/depends.txt" || fail "$CASE: Depends lacks $needed: $depends"
+done
+
+finish
