@@ -8,10 +8,15 @@
 #include "postfx/scene_framebuffer.hpp"
 #include "support/gl_context.hpp"
 #include "support/gl_pixels.hpp"
+#include "world/decoration_items.hpp"
+#include "world/life_power_up.hpp"
 #include "world/planet.hpp"
 #include "world/player.hpp"
+#include "world/shield_power_up.hpp"
+#include "world/speed_power_up.hpp"
 
 #include <GLFW/glfw3.h>
+#include <array>
 #include <cstdlib>
 #include <gtest/gtest.h>
 
@@ -74,6 +79,31 @@ protected:
         return testing::internal::GetCapturedStdout();
     }
 
+    // Runs one frame and returns the number of rendered objects it printed.
+    static int countedFrame() {
+        printRenderedCount = true;
+        testing::internal::CaptureStdout();
+        renderFrame();
+        const std::string line = testing::internal::GetCapturedStdout();
+        printRenderedCount = false;
+        return std::atoi(line.substr(line.find(": ") + 2).c_str());
+    }
+
+    static std::array<Logicals::PowerUp*, 3> powerUps() { return {speedPowerUp, lifePowerUp, shieldPowerUp}; }
+
+    // Items may spawn in any frame, so every count allows for those lying on the planet.
+    static int visiblePowerUps() {
+        int visible = 0;
+        for (const Logicals::PowerUp* item : powerUps()) {
+            visible += item->isVisible() ? 1 : 0;
+        }
+        return visible;
+    }
+
+    static void moveOntoPlayer(Logicals::PowerUp& item) {
+        item.model->modelMatrix[3] = glm::vec4(player->position(), 1.0f);
+    }
+
     static GLint planetFilter(GLenum which) {
         GLint filter = 0;
         glBindTexture(GL_TEXTURE_2D, planet->texture->id);
@@ -124,16 +154,45 @@ TEST_F(GameGL, ObjectCountCoversPlanetPlayerAndVisibleDecorations) {
     frustumCullingEnabled = false;
     testing::internal::CaptureStdout();
     renderFrame();
-    EXPECT_EQ(testing::internal::GetCapturedStdout(), "Number of rendered objects: 21\n");
+    EXPECT_EQ(testing::internal::GetCapturedStdout(),
+              "Number of rendered objects: " + std::to_string(21 + visiblePowerUps()) + "\n");
 
     frustumCullingEnabled = true;
-    testing::internal::CaptureStdout();
-    renderFrame();
-    const std::string culled = testing::internal::GetCapturedStdout();
-    printRenderedCount = false;
-    const int count = std::atoi(culled.substr(culled.find(": ") + 2).c_str());
+    const int count = countedFrame();
     EXPECT_GE(count, 9);
-    EXPECT_LT(count, 21);
+    EXPECT_LT(count, 21 + visiblePowerUps());
+}
+
+TEST_F(GameGL, LyingPowerUpsAreCountedUntilCollectedAndTimedEffectsEndAfterFiveSeconds) {
+    frustumCullingEnabled = false;
+    for (Logicals::PowerUp* item : powerUps()) {
+        item->spawned = true;
+        item->placeOnPlanet(*player, *decorationItems);
+    }
+    EXPECT_EQ(countedFrame(), 24);
+    moveOntoPlayer(*speedPowerUp);
+    moveOntoPlayer(*lifePowerUp);
+    EXPECT_EQ(countedFrame(), 22);
+    EXPECT_FLOAT_EQ(player->speed, 56.0f);
+    EXPECT_EQ(player->lives, 3);
+    moveOntoPlayer(*shieldPowerUp);
+    EXPECT_EQ(countedFrame(), 21);
+    EXPECT_TRUE(player->shieldActive);
+
+    // The frame that ends an effect rolls before it ends, so the item cannot come back in that frame.
+    const glm::vec3 speedPlace = speedPowerUp->position();
+    deltaTime = 5.5;
+    const int count = countedFrame();
+    EXPECT_EQ(count, 21 + visiblePowerUps());
+    EXPECT_NEAR(player->speed, 40.0f, 1e-4f);
+    EXPECT_FALSE(player->shieldActive);
+    EXPECT_FALSE(speedPowerUp->spawned);
+    EXPECT_FALSE(shieldPowerUp->spawned);
+    EXPECT_EQ(speedPowerUp->position(), speedPlace);
+    for (Logicals::PowerUp* item : powerUps()) {
+        item->spawned = false;
+    }
+    EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
 }
 
 TEST_F(GameGL, SamplingKeysSetTheFiltersTheyAnnounce) {

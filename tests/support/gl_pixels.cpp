@@ -57,4 +57,10 @@ void savePng(const std::string& path, const std::vector<unsigned char>& rgb, int
     ilDeleteImages(1, &image);
 }
 
+glm::mat4 uniformMatrix(GLuint program, const char* name) {
+    glm::mat4 value(0.0f);
+    glGetUniformfv(program, glGetUniformLocation(program, name), &value[0][0]);
+    return value;
+}
+
 } // namespace TestSupport

@@ -2,6 +2,7 @@
 
 #include <GL/glew.h>
 #include <array>
+#include <glm/glm.hpp>
 #include <string>
 #include <vector>
 
@@ -17,6 +18,8 @@ Rgb meanColor(GLuint framebuffer, int x, int y, int width, int height);
 int brightness(const Rgb& color);
 // Reads back a whole colour texture (RGB, level 0).
 std::vector<unsigned char> readTexture(GLuint texture, int width, int height);
+// The current value of a mat4 uniform of a program.
+glm::mat4 uniformMatrix(GLuint program, const char* name);
 // Keeps a picture as PNG for a person to look at, e.g. the rendered test scene.
 void savePng(const std::string& path, const std::vector<unsigned char>& rgb, int width, int height);
 
