@@ -57,6 +57,13 @@ void savePng(const std::string& path, const std::vector<unsigned char>& rgb, int
     ilDeleteImages(1, &image);
 }
 
+GLint textureOnUnitZero() {
+    glActiveTexture(GL_TEXTURE0);
+    GLint texture = 0;
+    glGetIntegerv(GL_TEXTURE_BINDING_2D, &texture);
+    return texture;
+}
+
 glm::mat4 uniformMatrix(GLuint program, const char* name) {
     glm::mat4 value(0.0f);
     glGetUniformfv(program, glGetUniformLocation(program, name), &value[0][0]);

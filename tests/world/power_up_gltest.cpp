@@ -19,13 +19,6 @@ using Logicals::PowerUp;
 
 constexpr int targetSize = 32;
 
-GLint textureOnUnitZero() {
-    glActiveTexture(GL_TEXTURE0);
-    GLint texture = 0;
-    glGetIntegerv(GL_TEXTURE_BINDING_2D, &texture);
-    return texture;
-}
-
 // One player and the three kinds, built once: loading them is the slow part.
 class PowerUpGL : public testing::Test {
 protected:
@@ -70,7 +63,7 @@ protected:
         glBindFramebuffer(GL_FRAMEBUFFER, target.framebuffer);
         player->draw(*shadowBlur);
         glBindFramebuffer(GL_FRAMEBUFFER, 0);
-        return textureOnUnitZero();
+        return TestSupport::textureOnUnitZero();
     }
 
     static Player* player;
