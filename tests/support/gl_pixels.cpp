@@ -64,10 +64,4 @@ GLint textureOnUnitZero() {
     return texture;
 }
 
-glm::mat4 uniformMatrix(GLuint program, const char* name) {
-    glm::mat4 value(0.0f);
-    glGetUniformfv(program, glGetUniformLocation(program, name), &value[0][0]);
-    return value;
-}
-
 } // namespace TestSupport

@@ -2,7 +2,6 @@
 
 #include <GL/glew.h>
 #include <array>
-#include <glm/glm.hpp>
 #include <string>
 #include <vector>
 
@@ -20,8 +19,6 @@ int brightness(const Rgb& color);
 std::vector<unsigned char> readTexture(GLuint texture, int width, int height);
 // The 2D texture bound on unit 0, which stays active afterwards.
 GLint textureOnUnitZero();
-// The current value of a mat4 uniform of a program.
-glm::mat4 uniformMatrix(GLuint program, const char* name);
 // Keeps a picture as PNG for a person to look at, e.g. the rendered test scene.
 void savePng(const std::string& path, const std::vector<unsigned char>& rgb, int width, int height);
 

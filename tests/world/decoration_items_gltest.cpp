@@ -4,7 +4,6 @@
 #include "postfx/shadow_blur.hpp"
 #include "postfx/shadow_map.hpp"
 #include "render/gl_uniforms.hpp"
-#include "support/gl_pixels.hpp"
 #include "world/decoration_items.hpp"
 
 #include <cmath>
@@ -26,6 +25,12 @@ Camera cameraAimedAt(const glm::vec3& target) {
     camera.worldTransform = glm::translate(glm::mat4(1.0f), glm::vec3(0.0f, 0.0f, 2.5f));
     camera.lookAtTarget(target);
     return camera;
+}
+
+glm::mat4 uniformMatrix(GLuint program, const char* name) {
+    glm::mat4 value(0.0f);
+    glGetUniformfv(program, glGetUniformLocation(program, name), &value[0][0]);
+    return value;
 }
 
 // The game's set-up and update order for the decoration items, then one frame of drawing.
@@ -94,8 +99,7 @@ TEST_F(DecorationFrame, EveryItemHasItsOwnProgramWithItsOwnMatrixAndMaterial) {
     std::set<GLuint> programs;
     for (const auto& house : items.houses) {
         programs.insert(house->shader->program);
-        EXPECT_EQ(TestSupport::uniformMatrix(house->shader->program, "modelMatrix"),
-                  house->model->modelMatrix);
+        EXPECT_EQ(uniformMatrix(house->shader->program, "modelMatrix"), house->model->modelMatrix);
         GLfloat shininess = 0.0f;
         glGetUniformfv(house->shader->program, glGetUniformLocation(house->shader->program, "shininess"),
                        &shininess);
@@ -103,8 +107,7 @@ TEST_F(DecorationFrame, EveryItemHasItsOwnProgramWithItsOwnMatrixAndMaterial) {
     }
     for (const auto& lantern : items.lanterns) {
         programs.insert(lantern->shader->program);
-        EXPECT_EQ(TestSupport::uniformMatrix(lantern->shader->program, "modelMatrix"),
-                  lantern->model->modelMatrix);
+        EXPECT_EQ(uniformMatrix(lantern->shader->program, "modelMatrix"), lantern->model->modelMatrix);
         GLfloat shininess = 0.0f;
         glGetUniformfv(lantern->shader->program, glGetUniformLocation(lantern->shader->program, "shininess"),
                        &shininess);
@@ -114,7 +117,7 @@ TEST_F(DecorationFrame, EveryItemHasItsOwnProgramWithItsOwnMatrixAndMaterial) {
 
     items.updateShadowMatrices(light, shadowMap);
     const Scene::DecorationItemModel& lastLantern = *items.lanterns.back()->model;
-    EXPECT_EQ(TestSupport::uniformMatrix(lastLantern.shadowShader->program, "lightMVPMatrix"),
+    EXPECT_EQ(uniformMatrix(lastLantern.shadowShader->program, "lightMVPMatrix"),
               shadowMap.computeLightMVP(light, false, lastLantern.modelMatrix));
 }
 

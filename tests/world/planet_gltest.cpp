@@ -11,6 +11,12 @@
 namespace Velmora {
 namespace {
 
+glm::mat4 uniformMatrix(GLuint program, const char* name) {
+    glm::mat4 value(0.0f);
+    glGetUniformfv(program, glGetUniformLocation(program, name), &value[0][0]);
+    return value;
+}
+
 TEST(PlanetGL, DrawsGrassInTheMiddleWithIdentityMatricesEveryFrame) {
     const ShadowMap shadowMap;
     const ShadowBlur shadowBlur;
@@ -23,8 +29,8 @@ TEST(PlanetGL, DrawsGrassInTheMiddleWithIdentityMatricesEveryFrame) {
 
     for (const glm::vec3& light : {glm::vec3(0.0f, 0.0f, 1.0f), glm::vec3(0.6f, 0.0f, 0.8f)}) {
         planet.update(light, camera, shadowMap);
-        EXPECT_EQ(TestSupport::uniformMatrix(program, "modelMatrix"), glm::mat4(1.0f));
-        EXPECT_EQ(TestSupport::uniformMatrix(program, "normalMatrix"), glm::mat4(1.0f));
+        EXPECT_EQ(uniformMatrix(program, "modelMatrix"), glm::mat4(1.0f));
+        EXPECT_EQ(uniformMatrix(program, "normalMatrix"), glm::mat4(1.0f));
         glm::vec3 uploadedLight(0.0f);
         glGetUniformfv(program, glGetUniformLocation(program, "lightVector"), &uploadedLight[0]);
         EXPECT_EQ(uploadedLight, light);
