@@ -156,6 +156,7 @@ int renderScenePass() {
     player->draw(*shadowBlur);
     int renderedObjects = alwaysRenderedObjects;
     renderedObjects += decorationItems->draw(*camera->frustum, frustumCullingEnabled, *shadowBlur);
+    // The items are closed boxes, so their back faces can always go; wireframe keeps every line on show.
     if (!wireframeMode) {
         glEnable(GL_CULL_FACE);
     }
