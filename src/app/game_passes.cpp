@@ -9,14 +9,18 @@
 #include "postfx/shadow_blur.hpp"
 #include "postfx/shadow_map.hpp"
 #include "world/decoration_items.hpp"
+#include "world/life_power_up.hpp"
 #include "world/planet.hpp"
 #include "world/player.hpp"
+#include "world/shield_power_up.hpp"
 #include "world/sky_cube.hpp"
+#include "world/speed_power_up.hpp"
 #include "world/sun.hpp"
 
 #include <GL/glew.h>
 #include <GLFW/glfw3.h>
 #include <IL/il.h>
+#include <array>
 #include <sstream>
 
 namespace Velmora {
@@ -44,6 +48,11 @@ void createCamera() {
     camera->worldTransform[3] = glm::vec4(0.0f, 0.0f, 2.5f, 1.0f);
 }
 
+// Speed, life, shield: the order of every pass over the power-ups.
+std::array<Logicals::PowerUp*, 3> powerUps() {
+    return {speedPowerUp, lifePowerUp, shieldPowerUp};
+}
+
 void createWorld() {
     shadowMap = new ShadowMap();
     screenQuad = new SceneFramebuffer();
@@ -51,6 +60,9 @@ void createWorld() {
     planet = new Planet();
     player = new Player();
     decorationItems = new DecorationItems(player->position());
+    speedPowerUp = new Logicals::SpeedPowerUp();
+    lifePowerUp = new Logicals::LifePowerUp();
+    shieldPowerUp = new Logicals::ShieldPowerUp();
 }
 
 // Every lit model gets the lanterns' lights once; they never move.
@@ -59,6 +71,9 @@ void handOutPointLights() {
     planet->uploadMaterialAndLights(lights);
     player->uploadMaterialAndLights(lights);
     decorationItems->uploadMaterialAndLights();
+    for (Logicals::PowerUp* powerUp : powerUps()) {
+        powerUp->uploadMaterialAndLights(lights);
+    }
 }
 
 void registerCallbacks() {
@@ -75,18 +90,38 @@ glm::vec3 frameLightVector() {
     return *sunDirection;
 }
 
+// The life takes effect at once, so only the timed kinds have an effect to advance.
+void spawnCollectAndExpirePowerUps() {
+    for (Logicals::PowerUp* powerUp : powerUps()) {
+        powerUp->rollSpawn(deltaTime, *player, *decorationItems);
+        powerUp->checkCollect(*player);
+        if (powerUp != lifePowerUp) {
+            powerUp->updateEffect(*player, deltaTime);
+        }
+    }
+}
+
 void updateModels(const glm::vec3& light) {
     planet->update(light, *camera, *shadowMap);
     player->updateUniforms(light, *camera, *shadowMap);
     skyCube->update(light, player->position(), *camera);
     decorationItems->update(light, *camera, *shadowMap);
+    for (Logicals::PowerUp* powerUp : powerUps()) {
+        powerUp->update(light, *camera, *shadowMap, deltaTime);
+    }
+}
+
+void updateShadowMatrix(const Scene::SceneObject& model, const glm::vec3& light) {
+    model.setShadowLightMatrix(shadowMap->computeLightMVP(light, false, model.modelMatrix));
 }
 
 void updateShadowMatrices(const glm::vec3& light) {
-    Scene::PlanetModel& planetModel = *planet->model;
-    planetModel.setShadowLightMatrix(shadowMap->computeLightMVP(light, false, planetModel.modelMatrix));
+    updateShadowMatrix(*planet->model, light);
     player->updateShadowUniforms(light, *shadowMap);
     decorationItems->updateShadowMatrices(light, *shadowMap);
+    for (Logicals::PowerUp* powerUp : powerUps()) {
+        updateShadowMatrix(*powerUp->model, light);
+    }
 }
 
 void renderShadowPass() {
@@ -96,6 +131,9 @@ void renderShadowPass() {
     planet->model->drawShadow();
     player->drawShadows();
     decorationItems->drawShadows();
+    for (Logicals::PowerUp* powerUp : powerUps()) {
+        powerUp->drawShadow();
+    }
     shadowBlur->blur(shadowMap->depthTexture, screenQuad->quad->vao, screenQuad->quad->indexCount);
 }
 
@@ -116,8 +154,16 @@ int renderScenePass() {
     applyFaceCulling();
     planet->model->draw(shadowBlur);
     player->draw(*shadowBlur);
-    const int decorationsDrawn = decorationItems->draw(*camera->frustum, frustumCullingEnabled, *shadowBlur);
-    return alwaysRenderedObjects + decorationsDrawn;
+    int renderedObjects = alwaysRenderedObjects;
+    renderedObjects += decorationItems->draw(*camera->frustum, frustumCullingEnabled, *shadowBlur);
+    // The items are closed boxes, so their back faces can always go; wireframe keeps every line on show.
+    if (!wireframeMode) {
+        glEnable(GL_CULL_FACE);
+    }
+    for (Logicals::PowerUp* powerUp : powerUps()) {
+        renderedObjects += powerUp->draw(*shadowBlur);
+    }
+    return renderedObjects;
 }
 
 void printFramerate() {
@@ -151,6 +197,7 @@ void updateGame() {
         return;
     }
     const glm::vec3 light = frameLightVector();
+    spawnCollectAndExpirePowerUps();
     updateModels(light);
     updateShadowMatrices(light);
     camera->lookAtTarget(player->position());
@@ -188,6 +235,9 @@ void cleanUpGame() {
     destroy(planet);
     destroy(player);
     destroy(decorationItems);
+    destroy(speedPowerUp);
+    destroy(lifePowerUp);
+    destroy(shieldPowerUp);
     destroy(shadowBlur);
 }
 

@@ -17,6 +17,9 @@ SkyCube* skyCube = nullptr;
 Planet* planet = nullptr;
 Player* player = nullptr;
 DecorationItems* decorationItems = nullptr;
+Logicals::SpeedPowerUp* speedPowerUp = nullptr;
+Logicals::LifePowerUp* lifePowerUp = nullptr;
+Logicals::ShieldPowerUp* shieldPowerUp = nullptr;
 ShadowBlur* shadowBlur = nullptr;
 
 bool mipmappingEnabled = true;

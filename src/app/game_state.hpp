@@ -15,6 +15,12 @@ class Player;
 class DecorationItems;
 class ShadowBlur;
 
+namespace Logicals {
+class SpeedPowerUp;
+class LifePowerUp;
+class ShieldPowerUp;
+} // namespace Logicals
+
 // The shared state of the one game: the window, the frame time, the game objects in creation order and the
 // flags that the keys switch. The object pointers own what they point to: created once by initializeGame,
 // deleted once by cleanUpGame. Everything here lives on the main thread.
@@ -33,6 +39,9 @@ extern SkyCube* skyCube;
 extern Planet* planet;
 extern Player* player;
 extern DecorationItems* decorationItems;
+extern Logicals::SpeedPowerUp* speedPowerUp;
+extern Logicals::LifePowerUp* lifePowerUp;
+extern Logicals::ShieldPowerUp* shieldPowerUp;
 extern ShadowBlur* shadowBlur;
 
 extern bool mipmappingEnabled;

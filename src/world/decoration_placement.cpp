@@ -9,16 +9,19 @@
 namespace Velmora {
 namespace {
 
-// The game's fractions are rand() / 32767; glibc's rand reaches 2^31 - 1, so only its low 15 bits are used.
-float randomFraction() {
-    return static_cast<float>(std::rand() % 32768) / 32767.0f;
-}
-
 bool isNear(const glm::vec3& a, const glm::vec3& b, float distance) {
     return glm::length(a - b) < distance;
 }
 
-bool isNearAny(const glm::vec3& position, const std::vector<glm::vec3>& others, float distance) {
+} // namespace
+
+// The game's fractions are rand() / 32767; glibc's rand reaches 2^31 - 1, so only its low 15 bits are used.
+float DecorationPlacement::randomFraction() {
+    return static_cast<float>(std::rand() % 32768) / 32767.0f;
+}
+
+bool DecorationPlacement::isNearAny(const glm::vec3& position, const std::vector<glm::vec3>& others,
+                                    float distance) {
     for (const glm::vec3& other : others) {
         if (isNear(position, other, distance)) {
             return true;
@@ -26,8 +29,6 @@ bool isNearAny(const glm::vec3& position, const std::vector<glm::vec3>& others, 
     }
     return false;
 }
-
-} // namespace
 
 DecorationPlacement::DecorationPlacement(const glm::vec3& playerPosition) : playerPosition(playerPosition) {}
 

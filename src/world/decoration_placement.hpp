@@ -27,6 +27,9 @@ public:
 
     // Draws the two fractions a then b and turns the matrix to a uniformly random direction about the origin.
     static void turnRandomly(glm::mat4& modelMatrix);
+    // One of the game's random fractions, rand() / 32767, from 0 to 1 inclusive.
+    static float randomFraction();
+    static bool isNearAny(const glm::vec3& position, const std::vector<glm::vec3>& others, float distance);
 
 private:
     glm::vec3 playerPosition;

@@ -8,10 +8,15 @@
 #include "postfx/scene_framebuffer.hpp"
 #include "support/gl_context.hpp"
 #include "support/gl_pixels.hpp"
+#include "world/decoration_items.hpp"
+#include "world/life_power_up.hpp"
 #include "world/planet.hpp"
 #include "world/player.hpp"
+#include "world/shield_power_up.hpp"
+#include "world/speed_power_up.hpp"
 
 #include <GLFW/glfw3.h>
+#include <array>
 #include <cstdlib>
 #include <gtest/gtest.h>
 
@@ -48,6 +53,14 @@ protected:
         sunMovementEnabled = false;
         deltaTime = 1.0 / 60.0;
         glGetError();
+        // No item lies on the planet and no effect runs unless the test lays one there.
+        for (Logicals::PowerUp* item : powerUps()) {
+            item->spawned = false;
+            item->collected = false;
+        }
+        player->lives = 3;
+        player->speed = 40.0f;
+        player->shieldActive = false;
     }
 
     static void renderFrame() {
@@ -72,6 +85,29 @@ protected:
         testing::internal::CaptureStdout();
         keyCallback(window, key, 0, action, 0);
         return testing::internal::GetCapturedStdout();
+    }
+
+    // Runs one frame and returns the number of rendered objects it printed.
+    static int countedFrame() {
+        printRenderedCount = true;
+        testing::internal::CaptureStdout();
+        renderFrame();
+        const std::string line = testing::internal::GetCapturedStdout();
+        printRenderedCount = false;
+        return std::atoi(line.substr(line.find(": ") + 2).c_str());
+    }
+
+    static std::array<Logicals::PowerUp*, 3> powerUps() { return {speedPowerUp, lifePowerUp, shieldPowerUp}; }
+
+    static void layBesidePlayer(Logicals::PowerUp& item, float distance) {
+        item.spawned = true;
+        item.model->modelMatrix[3] = glm::vec4(player->position() + glm::vec3(distance, 0.0f, 0.0f), 1.0f);
+    }
+
+    // The texture the character's last part was drawn with.
+    static GLint playerTexture() {
+        player->draw(*shadowBlur);
+        return TestSupport::textureOnUnitZero();
     }
 
     static GLint planetFilter(GLenum which) {
@@ -120,6 +156,8 @@ TEST_F(GameGL, SkyOverThePlayerDarkensWhenTheSunIsBehindThePlanet) {
 }
 
 TEST_F(GameGL, ObjectCountCoversPlanetPlayerAndVisibleDecorations) {
+    // No item can spawn in a frame without time.
+    deltaTime = 0.0;
     printRenderedCount = true;
     frustumCullingEnabled = false;
     testing::internal::CaptureStdout();
@@ -127,13 +165,73 @@ TEST_F(GameGL, ObjectCountCoversPlanetPlayerAndVisibleDecorations) {
     EXPECT_EQ(testing::internal::GetCapturedStdout(), "Number of rendered objects: 21\n");
 
     frustumCullingEnabled = true;
-    testing::internal::CaptureStdout();
-    renderFrame();
-    const std::string culled = testing::internal::GetCapturedStdout();
-    printRenderedCount = false;
-    const int count = std::atoi(culled.substr(culled.find(": ") + 2).c_str());
+    const int count = countedFrame();
     EXPECT_GE(count, 9);
     EXPECT_LT(count, 21);
+}
+
+TEST_F(GameGL, LyingPowerUpsAreCountedButNotOnceCollected) {
+    deltaTime = 0.0;
+    frustumCullingEnabled = false;
+    for (Logicals::PowerUp* item : powerUps()) {
+        item->spawned = true;
+        item->placeOnPlanet(*player, *decorationItems);
+    }
+    EXPECT_EQ(countedFrame(), 24);
+    layBesidePlayer(*speedPowerUp, 0.0f);
+    layBesidePlayer(*lifePowerUp, 0.0f);
+    EXPECT_EQ(countedFrame(), 22);
+    layBesidePlayer(*shieldPowerUp, 0.0f);
+    EXPECT_EQ(countedFrame(), 21);
+    EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+}
+
+TEST_F(GameGL, LifeItemGivesOneBackUpToThreeAndIsUsedUpEitherWay) {
+    layBesidePlayer(*lifePowerUp, 0.16f);
+    lifePowerUp->checkCollect(*player);
+    EXPECT_TRUE(lifePowerUp->spawned);
+    layBesidePlayer(*lifePowerUp, 0.1f);
+    lifePowerUp->checkCollect(*player);
+    EXPECT_EQ(player->lives, 3);
+    EXPECT_FALSE(lifePowerUp->spawned);
+    player->lives = 2;
+    layBesidePlayer(*lifePowerUp, 0.0f);
+    lifePowerUp->checkCollect(*player);
+    EXPECT_EQ(player->lives, 3);
+}
+
+// While the effect runs the item is neither drawn nor bobbing, and a sure spawn roll cannot bring it back.
+TEST_F(GameGL, SpeedLastsJustOverFiveSecondsAndOnlyThenMaySpawnAgain) {
+    layBesidePlayer(*speedPowerUp, 0.1f);
+    speedPowerUp->checkCollect(*player);
+    speedPowerUp->checkCollect(*player);
+    EXPECT_FLOAT_EQ(player->speed, 56.0f);
+    const glm::mat4 collectedAt = speedPowerUp->model->modelMatrix;
+    for (int step = 0; step < 10; ++step) {
+        speedPowerUp->rollSpawn(25.0, *player, *decorationItems);
+        speedPowerUp->update(*sunDirection, *camera, *shadowMap, 0.5);
+        speedPowerUp->updateEffect(*player, 0.5);
+    }
+    EXPECT_EQ(speedPowerUp->model->modelMatrix, collectedAt);
+    EXPECT_EQ(speedPowerUp->draw(*shadowBlur), 0);
+    EXPECT_FLOAT_EQ(player->speed, 56.0f);
+    speedPowerUp->updateEffect(*player, 0.001);
+    EXPECT_NEAR(player->speed, 40.0f, 1e-4f);
+    speedPowerUp->rollSpawn(25.0, *player, *decorationItems);
+    EXPECT_TRUE(speedPowerUp->isVisible());
+    EXPECT_NE(speedPowerUp->model->modelMatrix, collectedAt);
+}
+
+TEST_F(GameGL, ShieldMakesThePlayerMetallicForJustOverFiveSeconds) {
+    const GLint metal = static_cast<GLint>(player->metalTexture->id);
+    layBesidePlayer(*shieldPowerUp, 0.1f);
+    shieldPowerUp->checkCollect(*player);
+    EXPECT_EQ(playerTexture(), metal);
+    shieldPowerUp->updateEffect(*player, 5.0);
+    EXPECT_EQ(playerTexture(), metal);
+    shieldPowerUp->updateEffect(*player, 0.001);
+    EXPECT_FALSE(player->shieldActive);
+    EXPECT_EQ(playerTexture(), static_cast<GLint>(player->shoeTexture->id));
 }
 
 TEST_F(GameGL, SamplingKeysSetTheFiltersTheyAnnounce) {

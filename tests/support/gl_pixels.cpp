@@ -57,4 +57,11 @@ void savePng(const std::string& path, const std::vector<unsigned char>& rgb, int
     ilDeleteImages(1, &image);
 }
 
+GLint textureOnUnitZero() {
+    glActiveTexture(GL_TEXTURE0);
+    GLint texture = 0;
+    glGetIntegerv(GL_TEXTURE_BINDING_2D, &texture);
+    return texture;
+}
+
 } // namespace TestSupport

@@ -17,6 +17,8 @@ Rgb meanColor(GLuint framebuffer, int x, int y, int width, int height);
 int brightness(const Rgb& color);
 // Reads back a whole colour texture (RGB, level 0).
 std::vector<unsigned char> readTexture(GLuint texture, int width, int height);
+// The 2D texture bound on unit 0, which stays active afterwards.
+GLint textureOnUnitZero();
 // Keeps a picture as PNG for a person to look at, e.g. the rendered test scene.
 void savePng(const std::string& path, const std::vector<unsigned char>& rgb, int width, int height);
 

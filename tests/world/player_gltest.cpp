@@ -17,13 +17,6 @@ namespace {
 
 constexpr int targetSize = 32;
 
-GLint textureOnUnitZero() {
-    glActiveTexture(GL_TEXTURE0);
-    GLint texture = 0;
-    glGetIntegerv(GL_TEXTURE_BINDING_2D, &texture);
-    return texture;
-}
-
 // A camera just in front of the character's face, so that it fills the small target.
 Camera cameraFacing(const Player& player) {
     Camera camera;
@@ -102,7 +95,7 @@ TEST(PlayerGL, DrawsShadowsAndPartsWithTheShieldTextureWhileItIsUp) {
     glClearColor(1.0f, 0.0f, 1.0f, 1.0f);
     glClear(GL_COLOR_BUFFER_BIT);
     player.draw(shadowBlur);
-    EXPECT_EQ(textureOnUnitZero(), static_cast<GLint>(player.shoeTexture->id));
+    EXPECT_EQ(TestSupport::textureOnUnitZero(), static_cast<GLint>(player.shoeTexture->id));
     const std::vector<unsigned char> plain =
         TestSupport::readPixels(target.framebuffer, 0, 0, targetSize, targetSize);
     EXPECT_GT(pixelsOtherThan(plain, {255, 0, 255}), targetSize * targetSize / 10);
@@ -110,13 +103,13 @@ TEST(PlayerGL, DrawsShadowsAndPartsWithTheShieldTextureWhileItIsUp) {
     player.shieldActive = true;
     glClear(GL_COLOR_BUFFER_BIT);
     player.draw(shadowBlur);
-    EXPECT_EQ(textureOnUnitZero(), static_cast<GLint>(player.metalTexture->id));
+    EXPECT_EQ(TestSupport::textureOnUnitZero(), static_cast<GLint>(player.metalTexture->id));
     const std::vector<unsigned char> shielded =
         TestSupport::readPixels(target.framebuffer, 0, 0, targetSize, targetSize);
     EXPECT_NE(shielded, plain);
 
     player.eye->drawPart(shadowBlur, false);
-    EXPECT_EQ(textureOnUnitZero(), static_cast<GLint>(player.eyeTexture->id));
+    EXPECT_EQ(TestSupport::textureOnUnitZero(), static_cast<GLint>(player.eyeTexture->id));
     glBindTexture(GL_TEXTURE_2D, 0);
     glBindFramebuffer(GL_FRAMEBUFFER, 0);
     EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));

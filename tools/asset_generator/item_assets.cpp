@@ -123,7 +123,8 @@ void ItemAssets::writeAsteroidTexture(const AssetFolder& folder) {
 }
 
 void ItemAssets::writePowerUp(const AssetFolder& folder) {
-    const float half = 0.014f;
+    // About as wide as the character's head (0.056), so that it reads as a pick-up from the usual distance.
+    const float half = 0.02f;
     MeshBuilder mesh;
     // A small item box: every face shows the whole icon.
     mesh.addBox(glm::vec3(-half), glm::vec3(half), UvRect{});
@@ -138,12 +139,14 @@ void ItemAssets::writeSpeedTexture(const AssetFolder& folder) {
 void ItemAssets::writeLifeTexture(const AssetFolder& folder) {
     auto heart = [](float x, float y) { return insideHeart(x * 1.35f, y * 1.35f); };
     folder.writeTexture("LifePowerUpTexture",
-                        iconTile({0.95f, 0.45f, 0.6f}, {1.0f, 0.75f, 0.82f}, {0.9f, 0.08f, 0.15f}, heart));
+                        iconTile({0.75f, 0.2f, 0.32f}, {0.92f, 0.42f, 0.52f}, {0.85f, 0.05f, 0.1f}, heart));
 }
 
 void ItemAssets::writeShieldTexture(const AssetFolder& folder) {
-    folder.writeTexture("ShieldPowerUpTexture", iconTile({0.12f, 0.3f, 0.75f}, {0.45f, 0.7f, 0.95f},
-                                                         {0.88f, 0.9f, 0.95f}, insideShield));
+    // The item's own glow lifts every colour: a deep blue keeps the box blue on screen instead of washing it
+    // white.
+    folder.writeTexture("ShieldPowerUpTexture", iconTile({0.03f, 0.1f, 0.45f}, {0.1f, 0.3f, 0.7f},
+                                                         {0.55f, 0.7f, 0.95f}, insideShield));
 }
 
 void ItemAssets::writeHearts(const AssetFolder& folder) {

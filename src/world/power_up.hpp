@@ -1,0 +1,70 @@
+#pragma once
+
+#include "render/material.hpp"
+#include "render/point_light_arrays.hpp"
+#include "render/shader.hpp"
+#include "render/texture.hpp"
+#include "world/power_up_model.hpp"
+
+#include <glm/glm.hpp>
+#include <memory>
+#include <string>
+
+namespace Velmora {
+
+class Camera;
+class DecorationItems;
+class Player;
+class ShadowBlur;
+class ShadowMap;
+
+namespace Logicals {
+
+// One collectable item and its effect on the player. The item is absent, lying on the planet (drawn, bobbing,
+// collectable) or, for the kinds with a timed effect, active: collected and no longer drawn until the effect
+// ends. Only absent items roll to spawn, so effects never stack.
+class PowerUp {
+public:
+    explicit PowerUp(const std::string& texturePath);
+    PowerUp(const PowerUp&) = delete;
+    PowerUp& operator=(const PowerUp&) = delete;
+    virtual ~PowerUp();
+
+    // On contact with a lying item: the chime and the start of the effect.
+    virtual void checkCollect(Player& player) = 0;
+    // Advances a running effect and ends it once it has lasted longer than its duration.
+    virtual void updateEffect(Player& player, double deltaTime) = 0;
+
+    // This frame's chance to appear while absent.
+    void rollSpawn(double deltaTime, const Player& player, const DecorationItems& decorationItems);
+    void placeOnPlanet(const Player& player, const DecorationItems& decorationItems);
+    void uploadMaterialAndLights(PointLightArrays lights);
+    // The frame uniforms of the place it had before this frame's bob, then the bob; only while lying.
+    void update(const glm::vec3& light, const Camera& camera, const ShadowMap& shadowMap, double deltaTime);
+    void drawShadow();
+    // Returns how many objects it drew: 1 while lying, else 0.
+    int draw(const ShadowBlur& shadowBlur);
+    bool isVisible() const { return spawned && !collected; }
+    glm::vec3 position() const;
+
+    std::unique_ptr<Scene::PowerUpModel> model;
+    std::unique_ptr<Texture> texture;
+    bool spawned = false;
+    bool collected = false;
+    float spawnRate = 0.0f;
+    std::unique_ptr<Shader> shader;
+    std::unique_ptr<Material> material;
+    double bobOffset = 0.0;
+    int bobDirection = 1;
+
+protected:
+    // A lying item within the player's reach: plays the chime and reports the pick-up.
+    bool pickUpBy(const Player& player);
+    // Starts a timed effect: the item stays spawned but is no longer drawn.
+    void startEffect(double& effectTime);
+    // True on the frame the effect outlasts its duration; the item is absent again from then on.
+    bool effectEnds(double& effectTime, double effectDuration, double deltaTime);
+};
+
+} // namespace Logicals
+} // namespace Velmora
