@@ -8,7 +8,9 @@
 #include "postfx/scene_framebuffer.hpp"
 #include "postfx/shadow_blur.hpp"
 #include "postfx/shadow_map.hpp"
+#include "world/asteroid_spawner.hpp"
 #include "world/decoration_items.hpp"
+#include "world/hearts_display.hpp"
 #include "world/planet.hpp"
 #include "world/player.hpp"
 #include "world/sky_cube.hpp"
@@ -51,6 +53,12 @@ void createWorld() {
     planet = new Planet();
     player = new Player();
     decorationItems = new DecorationItems(player->position());
+    asteroids = new AsteroidSpawner(asteroidSpawnRate, asteroidSpawnDuration);
+}
+
+void createHearts() {
+    hearts = new HeartsDisplay();
+    hearts->setWindowSize(static_cast<float>(windowWidth), static_cast<float>(windowHeight));
 }
 
 // Every lit model gets the lanterns' lights once; they never move.
@@ -59,6 +67,7 @@ void handOutPointLights() {
     planet->uploadMaterialAndLights(lights);
     player->uploadMaterialAndLights(lights);
     decorationItems->uploadMaterialAndLights();
+    asteroids->uploadMaterialAndLights(lights);
 }
 
 void registerCallbacks() {
@@ -116,8 +125,12 @@ int renderScenePass() {
     applyFaceCulling();
     planet->model->draw(shadowBlur);
     player->draw(*shadowBlur);
-    const int decorationsDrawn = decorationItems->draw(*camera->frustum, frustumCullingEnabled, *shadowBlur);
-    return alwaysRenderedObjects + decorationsDrawn;
+    int drawn = alwaysRenderedObjects;
+    drawn += decorationItems->draw(*camera->frustum, frustumCullingEnabled, *shadowBlur);
+    if (asteroidsStarted) {
+        drawn += asteroids->draw(*sunDirection, *camera, frustumCullingEnabled, *shadowMap, *shadowBlur);
+    }
+    return drawn;
 }
 
 void printFramerate() {
@@ -130,6 +143,19 @@ void showOnWindow() {
     glBindFramebuffer(GL_FRAMEBUFFER, 0);
     glViewport(0, 0, windowWidth, windowHeight);
     screenQuad->quad->drawTexture(screenQuad->sceneColorTexture);
+    // The hearts belong to the finished picture only, not to the debug views.
+    if (!wireframeMode && !edgeMode) {
+        glEnable(GL_BLEND);
+        hearts->draw(screenQuad->quad->vao, screenQuad->quad->indexCount, player->lives);
+    }
+}
+
+// The hit that takes the last life ends the game once: from the next frame on nothing updates any more.
+void checkForLoss() {
+    if (asteroids->checkAsteroidHits(*player)) {
+        printLine("You lost! (0 lives remaining)");
+        gameLost = true;
+    }
 }
 
 } // namespace
@@ -140,6 +166,7 @@ void initializeGame() {
     createCamera();
     sunDirection = new glm::vec3(0.0f, 0.0f, 1.0f);
     createWorld();
+    createHearts();
     shadowBlur = new ShadowBlur();
     handOutPointLights();
     camera->lookAtTarget(player->position());
@@ -153,7 +180,11 @@ void updateGame() {
     const glm::vec3 light = frameLightVector();
     updateModels(light);
     updateShadowMatrices(light);
+    if (asteroidsStarted) {
+        asteroids->update(light, deltaTime, *camera);
+    }
     camera->lookAtTarget(player->position());
+    checkForLoss();
 }
 
 void renderGame() {
@@ -188,6 +219,8 @@ void cleanUpGame() {
     destroy(planet);
     destroy(player);
     destroy(decorationItems);
+    destroy(asteroids);
+    destroy(hearts);
     destroy(shadowBlur);
 }
 

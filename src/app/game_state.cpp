@@ -17,6 +17,8 @@ SkyCube* skyCube = nullptr;
 Planet* planet = nullptr;
 Player* player = nullptr;
 DecorationItems* decorationItems = nullptr;
+AsteroidSpawner* asteroids = nullptr;
+HeartsDisplay* hearts = nullptr;
 ShadowBlur* shadowBlur = nullptr;
 
 bool mipmappingEnabled = true;

@@ -13,6 +13,8 @@ class SkyCube;
 class Planet;
 class Player;
 class DecorationItems;
+class AsteroidSpawner;
+class HeartsDisplay;
 class ShadowBlur;
 
 // The shared state of the one game: the window, the frame time, the game objects in creation order and the
@@ -33,6 +35,8 @@ extern SkyCube* skyCube;
 extern Planet* planet;
 extern Player* player;
 extern DecorationItems* decorationItems;
+extern AsteroidSpawner* asteroids;
+extern HeartsDisplay* hearts;
 extern ShadowBlur* shadowBlur;
 
 extern bool mipmappingEnabled;

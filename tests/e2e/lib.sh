@@ -7,6 +7,8 @@ WORK="$(mktemp -d /tmp/velmora-e2e-XXXXXX)"
 trap 'rm -rf "$WORK"' EXIT
 GAME_DIR="$WORK/game"
 OUTPUT="$WORK/output.txt"
+# Standard error apart: the game's console lines are all on standard output.
+ERRORS="$WORK/errors.txt"
 failures=0
 
 # A fresh copy of the executable with its run-time folders.
@@ -23,7 +25,7 @@ prepare_game() {
 
 # Runs the game from another working directory, with no terminal on standard input, until it ends by itself.
 run_game() {
-  (cd "$WORK" && timeout 60 "$GAME_DIR/velmora" </dev/null >"$OUTPUT" 2>&1)
+  (cd "$WORK" && timeout 60 "$GAME_DIR/velmora" </dev/null >"$OUTPUT" 2>"$ERRORS")
   STATUS=$?
 }
 
@@ -31,6 +33,8 @@ fail() {
   echo "FAIL: $*"
   echo "--- output ---"
   cat "$OUTPUT"
+  echo "--- standard error ---"
+  cat "$ERRORS" 2>/dev/null
   echo "--------------"
   failures=$((failures + 1))
 }
@@ -58,7 +62,7 @@ expect_no_line_matching() {
 
 # Starts the game in the background and waits until its window is mapped; sets GAME_PID and WINDOW_ID.
 start_game() {
-  (cd "$WORK" && exec "$GAME_DIR/velmora" </dev/null >"$OUTPUT" 2>&1) &
+  (cd "$WORK" && exec "$GAME_DIR/velmora" </dev/null >"$OUTPUT" 2>"$ERRORS") &
   GAME_PID=$!
   WINDOW_ID=""
   for _ in $(seq 600); do
