@@ -22,8 +22,6 @@ public:
 
     // Draws every spawn time from rand first, then every placement, in list order.
     AsteroidShower(double spawnRate, double spawnDuration);
-    AsteroidShower(const AsteroidShower&) = delete;
-    AsteroidShower& operator=(const AsteroidShower&) = delete;
 
     // Rate times duration, truncated; none when the product is below 1. A count above maximumCount ends the
     // program with a message about the configuration.

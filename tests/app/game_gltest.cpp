@@ -5,9 +5,11 @@
 #include "app/game_window.hpp"
 #include "app/input.hpp"
 #include "math/camera.hpp"
+#include "math/world_transforms.hpp"
 #include "postfx/scene_framebuffer.hpp"
 #include "support/gl_context.hpp"
 #include "support/gl_pixels.hpp"
+#include "world/asteroid_spawner.hpp"
 #include "world/planet.hpp"
 #include "world/player.hpp"
 
@@ -45,6 +47,9 @@ protected:
 
     void SetUp() override {
         gamePaused = false;
+        gameLost = false;
+        asteroidsStarted = false;
+        player->lives = 3;
         sunMovementEnabled = false;
         deltaTime = 1.0 / 60.0;
         glGetError();
@@ -201,4 +206,69 @@ TEST_F(GameGL, MinimisedWindowChangesNothing) {
     windowSizeCallback(window, 2 * width, height);
     EXPECT_NE(camera->projection, projection);
     windowSizeCallback(window, width, height);
+}
+
+TEST_F(GameGL, HeartsShowTheLivesOnlyInTheNormalView) {
+    // Heart 1's middle on the test window: 16 pixels from the left, 16 from the top, 48 pixels wide.
+    const auto heartOne = [] { return meanColor(0, 37, windowHeight - 43, 7, 7); };
+    renderFrame();
+    const Rgb full = heartOne();
+    EXPECT_TRUE(full[0] > 150 && full[1] < 90) << full[0] << " " << full[1] << " " << full[2];
+    player->lives = 0;
+    renderFrame();
+    const Rgb empty = heartOne();
+    EXPECT_LT(empty[0], 90) << empty[0] << " " << empty[1] << " " << empty[2];
+    EXPECT_LT(std::abs(empty[0] - empty[1]), 20);
+
+    player->lives = 3;
+    for (bool* debugView : {&wireframeMode, &edgeMode}) {
+        *debugView = true;
+        renderFrame();
+        *debugView = false;
+        const Rgb shown = heartOne();
+        EXPECT_FALSE(shown[0] > 150 && shown[1] < 90) << shown[0] << " " << shown[1] << " " << shown[2];
+    }
+}
+
+TEST_F(GameGL, ShowerStartsWithEnterAndTheLastLifeEndsTheGameOnce) {
+    frustumCullingEnabled = false;
+    printRenderedCount = true;
+    AsteroidShower& shower = *asteroids->shower;
+    // One rock already falling far from the player, one waiting right where the player stands.
+    shower.asteroidList.push_back(std::make_unique<Asteroid>(0.0));
+    translateInWorld(shower.asteroidList[0]->modelMatrix, glm::vec3(0.0f, -3.0f, 0.0f), 1.0);
+    shower.asteroidList[0]->released = true;
+    shower.asteroidList.push_back(std::make_unique<Asteroid>(0.0));
+    translateInWorld(shower.asteroidList[1]->modelMatrix, player->position(), 1.0);
+    player->lives = 1;
+
+    testing::internal::CaptureStdout();
+    renderFrame();
+    renderFrame();
+    EXPECT_EQ(testing::internal::GetCapturedStdout(),
+              "Number of rendered objects: 21\nNumber of rendered objects: 21\n");
+    EXPECT_EQ(translationOf(shower.asteroidList[0]->modelMatrix), glm::vec3(0.0f, -3.0f, 0.0f));
+    EXPECT_FALSE(shower.asteroidList[1]->released);
+    EXPECT_EQ(player->lives, 1);
+
+    asteroidsStarted = true;
+    sunMovementEnabled = true;
+    testing::internal::CaptureStdout();
+    renderFrame();
+    const glm::vec3 sun = *sunDirection;
+    const double clock = shower.elapsedTime;
+    renderFrame();
+    renderFrame();
+    EXPECT_EQ(
+        testing::internal::GetCapturedStdout(),
+        "You lost! (0 lives remaining)\nNumber of rendered objects: 22\nNumber of rendered objects: 22\n"
+        "Number of rendered objects: 22\n");
+    EXPECT_TRUE(gameLost);
+    EXPECT_EQ(player->lives, 0);
+    EXPECT_EQ(*sunDirection, sun);
+    EXPECT_EQ(shower.elapsedTime, clock);
+
+    shower.asteroidList.clear();
+    printRenderedCount = false;
+    frustumCullingEnabled = true;
 }

@@ -82,6 +82,17 @@ press_key() {
   xdotool keyup "$1"
 }
 
+# The window's pixels as the X server holds them, kept as a PNG.
+window_snapshot() {
+  xwd -silent -id "$WINDOW_ID" | convert xwd:- "$WORK/$1.png"
+}
+
+# Pixels that differ by more than a few levels between two snapshots; the camera's re-aiming each frame leaves
+# sub-pixel noise even when nothing moves.
+changed_pixels() {
+  compare -metric AE -fuzz 4% "$WORK/$1.png" "$WORK/$2.png" null: 2>&1
+}
+
 # Waits until the game has printed the given line, i.e. its frame loop is polling events; the window appears
 # before the set-up is done, and a slow machine can take seconds more.
 wait_for_line() {
