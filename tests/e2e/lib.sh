@@ -94,9 +94,10 @@ changed_pixels() {
 }
 
 # Waits until the game has printed the given line, i.e. its frame loop is polling events; the window appears
-# before the set-up is done, and a slow machine can take seconds more.
+# before the set-up is done, and a slow machine can take seconds more. The optional second argument is the
+# longest wait in seconds (30 by default).
 wait_for_line() {
-  for _ in $(seq 300); do
+  for _ in $(seq $((${2:-30} * 10))); do
     grep -qx "$1" "$OUTPUT" && return 0
     sleep 0.1
   done
