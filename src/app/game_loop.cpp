@@ -6,6 +6,7 @@
 #include "app/game_window.hpp"
 #include "app/input.hpp"
 #include "platform/console.hpp"
+#include "platform/sound.hpp"
 
 #include <GL/glew.h>
 #include <GLFW/glfw3.h>
@@ -28,6 +29,7 @@ void startUp() {
     }
     // GLEW's probing of a core context can leave an error behind that is not the game's.
     glGetError();
+    openSoundOutput();
     initializeGame();
 }
 
@@ -60,6 +62,7 @@ int runGame() {
     startUp();
     runFrames();
     cleanUpGame();
+    closeSoundOutput();
     glfwTerminate();
     return 0;
 }

@@ -8,7 +8,9 @@
 #include "postfx/scene_framebuffer.hpp"
 #include "postfx/shadow_blur.hpp"
 #include "postfx/shadow_map.hpp"
+#include "world/asteroid_spawner.hpp"
 #include "world/decoration_items.hpp"
+#include "world/hearts_display.hpp"
 #include "world/life_power_up.hpp"
 #include "world/planet.hpp"
 #include "world/player.hpp"
@@ -60,9 +62,15 @@ void createWorld() {
     planet = new Planet();
     player = new Player();
     decorationItems = new DecorationItems(player->position());
+    asteroids = new AsteroidSpawner(asteroidSpawnRate, asteroidSpawnDuration);
     speedPowerUp = new Logicals::SpeedPowerUp();
     lifePowerUp = new Logicals::LifePowerUp();
     shieldPowerUp = new Logicals::ShieldPowerUp();
+}
+
+void createHearts() {
+    hearts = new HeartsDisplay();
+    hearts->setWindowSize(static_cast<float>(windowWidth), static_cast<float>(windowHeight));
 }
 
 // Every lit model gets the lanterns' lights once; they never move.
@@ -71,6 +79,7 @@ void handOutPointLights() {
     planet->uploadMaterialAndLights(lights);
     player->uploadMaterialAndLights(lights);
     decorationItems->uploadMaterialAndLights();
+    asteroids->uploadMaterialAndLights(lights);
     for (Logicals::PowerUp* powerUp : powerUps()) {
         powerUp->uploadMaterialAndLights(lights);
     }
@@ -156,6 +165,10 @@ int renderScenePass() {
     player->draw(*shadowBlur);
     int renderedObjects = alwaysRenderedObjects;
     renderedObjects += decorationItems->draw(*camera->frustum, frustumCullingEnabled, *shadowBlur);
+    if (asteroidsStarted) {
+        renderedObjects +=
+            asteroids->draw(*sunDirection, *camera, frustumCullingEnabled, *shadowMap, *shadowBlur);
+    }
     // The items are closed boxes, so their back faces can always go; wireframe keeps every line on show.
     if (!wireframeMode) {
         glEnable(GL_CULL_FACE);
@@ -176,6 +189,19 @@ void showOnWindow() {
     glBindFramebuffer(GL_FRAMEBUFFER, 0);
     glViewport(0, 0, windowWidth, windowHeight);
     screenQuad->quad->drawTexture(screenQuad->sceneColorTexture);
+    // The hearts belong to the finished picture only, not to the debug views.
+    if (!wireframeMode && !edgeMode) {
+        glEnable(GL_BLEND);
+        hearts->draw(screenQuad->quad->vao, screenQuad->quad->indexCount, player->lives);
+    }
+}
+
+// The hit that takes the last life ends the game once: from the next frame on nothing updates any more.
+void checkForLoss() {
+    if (asteroids->checkAsteroidHits(*player)) {
+        printLine("You lost! (0 lives remaining)");
+        gameLost = true;
+    }
 }
 
 } // namespace
@@ -186,6 +212,7 @@ void initializeGame() {
     createCamera();
     sunDirection = new glm::vec3(0.0f, 0.0f, 1.0f);
     createWorld();
+    createHearts();
     shadowBlur = new ShadowBlur();
     handOutPointLights();
     camera->lookAtTarget(player->position());
@@ -200,7 +227,11 @@ void updateGame() {
     spawnCollectAndExpirePowerUps();
     updateModels(light);
     updateShadowMatrices(light);
+    if (asteroidsStarted) {
+        asteroids->update(light, deltaTime, *camera);
+    }
     camera->lookAtTarget(player->position());
+    checkForLoss();
 }
 
 void renderGame() {
@@ -235,9 +266,11 @@ void cleanUpGame() {
     destroy(planet);
     destroy(player);
     destroy(decorationItems);
+    destroy(asteroids);
     destroy(speedPowerUp);
     destroy(lifePowerUp);
     destroy(shieldPowerUp);
+    destroy(hearts);
     destroy(shadowBlur);
 }
 

@@ -17,9 +17,11 @@ SkyCube* skyCube = nullptr;
 Planet* planet = nullptr;
 Player* player = nullptr;
 DecorationItems* decorationItems = nullptr;
+AsteroidSpawner* asteroids = nullptr;
 Logicals::SpeedPowerUp* speedPowerUp = nullptr;
 Logicals::LifePowerUp* lifePowerUp = nullptr;
 Logicals::ShieldPowerUp* shieldPowerUp = nullptr;
+HeartsDisplay* hearts = nullptr;
 ShadowBlur* shadowBlur = nullptr;
 
 bool mipmappingEnabled = true;

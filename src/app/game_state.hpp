@@ -13,6 +13,8 @@ class SkyCube;
 class Planet;
 class Player;
 class DecorationItems;
+class AsteroidSpawner;
+class HeartsDisplay;
 class ShadowBlur;
 
 namespace Logicals {
@@ -39,9 +41,11 @@ extern SkyCube* skyCube;
 extern Planet* planet;
 extern Player* player;
 extern DecorationItems* decorationItems;
+extern AsteroidSpawner* asteroids;
 extern Logicals::SpeedPowerUp* speedPowerUp;
 extern Logicals::LifePowerUp* lifePowerUp;
 extern Logicals::ShieldPowerUp* shieldPowerUp;
+extern HeartsDisplay* hearts;
 extern ShadowBlur* shadowBlur;
 
 extern bool mipmappingEnabled;

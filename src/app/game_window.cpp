@@ -4,6 +4,7 @@
 #include "app/window_config.hpp"
 #include "math/camera.hpp"
 #include "platform/console.hpp"
+#include "world/hearts_display.hpp"
 
 #include <GL/glew.h>
 #include <GLFW/glfw3.h>
@@ -75,6 +76,9 @@ void windowSizeCallback(GLFWwindow*, int width, int height) {
     glViewport(0, 0, width, height);
     if (camera != nullptr)
         camera->setGamePerspective(windowWidth, windowHeight);
+    if (hearts != nullptr) {
+        hearts->setWindowSize(static_cast<float>(windowWidth), static_cast<float>(windowHeight));
+    }
 }
 
 void reportGlError() {

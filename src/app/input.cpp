@@ -5,6 +5,7 @@
 #include "math/camera.hpp"
 #include "platform/console.hpp"
 #include "render/texture.hpp"
+#include "world/asteroid_spawner.hpp"
 #include "world/decoration_items.hpp"
 #include "world/planet.hpp"
 #include "world/player.hpp"
@@ -33,6 +34,7 @@ std::vector<const Texture*> worldTextures() {
     textures.push_back(planet->texture.get());
     textures.push_back(decorationItems->houseTexture.get());
     textures.push_back(decorationItems->lanternTexture.get());
+    textures.push_back(asteroids->texture.get());
     return textures;
 }
 
@@ -125,14 +127,18 @@ void handleKeyPress(int key) {
 } // namespace
 
 void processHeldKeys() {
+    // Sticky keys keep a tap until it is polled, so the keys are polled even while frozen: a tap made during
+    // a pause is used up there instead of acting on the first frame after it.
+    const bool startPressed = isHeld(GLFW_KEY_ENTER);
+    const WalkIntent intent =
+        WalkIntent::fromKeys(isHeld(GLFW_KEY_W), isHeld(GLFW_KEY_S), isHeld(GLFW_KEY_A), isHeld(GLFW_KEY_D));
     if (steeringFrozen()) {
         return;
     }
-    if (isHeld(GLFW_KEY_ENTER)) {
+    if (startPressed) {
         asteroidsStarted = true;
     }
-    walk(
-        WalkIntent::fromKeys(isHeld(GLFW_KEY_W), isHeld(GLFW_KEY_S), isHeld(GLFW_KEY_A), isHeld(GLFW_KEY_D)));
+    walk(intent);
 }
 
 void keyCallback(GLFWwindow*, int key, int, int action, int) {

@@ -52,10 +52,20 @@ void LitModel::setMaterialAndLights(PointLightArrays lights) {
 
 void LitModel::setFrameUniforms(const glm::vec3& lightVector, const Camera& camera,
                                 const ShadowMap& shadowMap) {
+    setLightAndCamera(lightVector, camera);
+    setMatrices(lightVector, camera, shadowMap);
+}
+
+void LitModel::setLightAndCamera(const glm::vec3& lightVector, const Camera& camera) {
     const GLuint program = shader->program;
     glUseProgram(program);
     setUniform(program, "lightVector", lightVector);
     setUniform(program, "cameraPosition", camera.positionColumn());
+}
+
+void LitModel::setMatrices(const glm::vec3& lightVector, const Camera& camera, const ShadowMap& shadowMap) {
+    const GLuint program = shader->program;
+    glUseProgram(program);
     setUniform(program, "MVPMatrix", camera.viewProjection() * modelMatrix);
     setUniform(program, "modelMatrix", modelMatrix);
     setUniform(program, "normalMatrix", glm::transpose(glm::inverse(modelMatrix)));

@@ -27,6 +27,10 @@ public:
     void draw(const ShadowBlur* shadowBlur) override;
     void setMaterialAndLights(PointLightArrays lights);
     void setFrameUniforms(const glm::vec3& lightVector, const Camera& camera, const ShadowMap& shadowMap);
+    // The frame uniforms in two halves, for a model drawn with many matrices in one frame: light and camera
+    // once, then the four matrices of the current modelMatrix before each draw.
+    void setLightAndCamera(const glm::vec3& lightVector, const Camera& camera);
+    void setMatrices(const glm::vec3& lightVector, const Camera& camera, const ShadowMap& shadowMap);
 
     Texture* colorTexture = nullptr;
     Material* material = nullptr;

@@ -5,9 +5,11 @@
 #include "app/game_window.hpp"
 #include "app/input.hpp"
 #include "math/camera.hpp"
+#include "math/world_transforms.hpp"
 #include "postfx/scene_framebuffer.hpp"
 #include "support/gl_context.hpp"
 #include "support/gl_pixels.hpp"
+#include "world/asteroid_spawner.hpp"
 #include "world/decoration_items.hpp"
 #include "world/life_power_up.hpp"
 #include "world/planet.hpp"
@@ -50,6 +52,8 @@ protected:
 
     void SetUp() override {
         gamePaused = false;
+        gameLost = false;
+        asteroidsStarted = false;
         sunMovementEnabled = false;
         deltaTime = 1.0 / 60.0;
         glGetError();
@@ -58,6 +62,7 @@ protected:
             item->spawned = false;
             item->collected = false;
         }
+        asteroids->shower->asteroidList.clear();
         player->lives = 3;
         player->speed = 40.0f;
         player->shieldActive = false;
@@ -102,6 +107,14 @@ protected:
     static void layBesidePlayer(Logicals::PowerUp& item, float distance) {
         item.spawned = true;
         item.model->modelMatrix[3] = glm::vec4(player->position() + glm::vec3(distance, 0.0f, 0.0f), 1.0f);
+    }
+
+    // A falling rock right where the player stands, so that the next hit test finds it.
+    static void dropAsteroidOnPlayer() {
+        auto asteroid = std::make_unique<Asteroid>(0.0);
+        translateInWorld(asteroid->modelMatrix, player->position(), 1.0);
+        asteroid->released = true;
+        asteroids->shower->asteroidList.push_back(std::move(asteroid));
     }
 
     // The texture the character's last part was drawn with.
@@ -222,16 +235,23 @@ TEST_F(GameGL, SpeedLastsJustOverFiveSecondsAndOnlyThenMaySpawnAgain) {
     EXPECT_NE(speedPowerUp->model->modelMatrix, collectedAt);
 }
 
-TEST_F(GameGL, ShieldMakesThePlayerMetallicForJustOverFiveSeconds) {
+TEST_F(GameGL, ShieldMakesHitsHarmlessAndThePlayerMetallicForJustOverFiveSeconds) {
     const GLint metal = static_cast<GLint>(player->metalTexture->id);
     layBesidePlayer(*shieldPowerUp, 0.1f);
     shieldPowerUp->checkCollect(*player);
     EXPECT_EQ(playerTexture(), metal);
-    shieldPowerUp->updateEffect(*player, 5.0);
+    shieldPowerUp->updateEffect(*player, 1.0);
+    dropAsteroidOnPlayer();
+    EXPECT_FALSE(asteroids->checkAsteroidHits(*player));
+    EXPECT_EQ(player->lives, 3);
+    shieldPowerUp->updateEffect(*player, 4.0);
     EXPECT_EQ(playerTexture(), metal);
     shieldPowerUp->updateEffect(*player, 0.001);
     EXPECT_FALSE(player->shieldActive);
     EXPECT_EQ(playerTexture(), static_cast<GLint>(player->shoeTexture->id));
+    dropAsteroidOnPlayer();
+    EXPECT_FALSE(asteroids->checkAsteroidHits(*player));
+    EXPECT_EQ(player->lives, 2);
 }
 
 TEST_F(GameGL, SamplingKeysSetTheFiltersTheyAnnounce) {
@@ -299,4 +319,62 @@ TEST_F(GameGL, MinimisedWindowChangesNothing) {
     windowSizeCallback(window, 2 * width, height);
     EXPECT_NE(camera->projection, projection);
     windowSizeCallback(window, width, height);
+}
+
+TEST_F(GameGL, HeartsShowOnlyInTheNormalView) {
+    // Heart 1's middle on the test window: 16 pixels from the left and the top, 48 pixels wide.
+    const auto heartOneIsRed = [] {
+        const Rgb color = meanColor(0, 37, windowHeight - 43, 7, 7);
+        return color[0] > 150 && color[1] < 90;
+    };
+    renderFrame();
+    EXPECT_TRUE(heartOneIsRed());
+    for (bool* debugView : {&wireframeMode, &edgeMode}) {
+        *debugView = true;
+        renderFrame();
+        *debugView = false;
+        EXPECT_FALSE(heartOneIsRed());
+    }
+}
+
+TEST_F(GameGL, ShowerStartsWithEnterAndTheLastLifeEndsTheGameOnce) {
+    frustumCullingEnabled = false;
+    printRenderedCount = true;
+    AsteroidShower& shower = *asteroids->shower;
+    // One rock already falling far from the player, one waiting right where the player stands.
+    shower.asteroidList.push_back(std::make_unique<Asteroid>(0.0));
+    translateInWorld(shower.asteroidList[0]->modelMatrix, glm::vec3(0.0f, -3.0f, 0.0f), 1.0);
+    shower.asteroidList[0]->released = true;
+    shower.asteroidList.push_back(std::make_unique<Asteroid>(0.0));
+    translateInWorld(shower.asteroidList[1]->modelMatrix, player->position(), 1.0);
+    player->lives = 1;
+
+    testing::internal::CaptureStdout();
+    renderFrame();
+    renderFrame();
+    EXPECT_EQ(testing::internal::GetCapturedStdout(),
+              "Number of rendered objects: 21\nNumber of rendered objects: 21\n");
+    EXPECT_EQ(translationOf(shower.asteroidList[0]->modelMatrix), glm::vec3(0.0f, -3.0f, 0.0f));
+    EXPECT_FALSE(shower.asteroidList[1]->released);
+    EXPECT_EQ(player->lives, 1);
+
+    asteroidsStarted = true;
+    sunMovementEnabled = true;
+    testing::internal::CaptureStdout();
+    renderFrame();
+    const glm::vec3 sun = *sunDirection;
+    const double clock = shower.elapsedTime;
+    renderFrame();
+    renderFrame();
+    EXPECT_EQ(
+        testing::internal::GetCapturedStdout(),
+        "You lost! (0 lives remaining)\nNumber of rendered objects: 22\nNumber of rendered objects: 22\n"
+        "Number of rendered objects: 22\n");
+    EXPECT_TRUE(gameLost);
+    EXPECT_EQ(player->lives, 0);
+    EXPECT_EQ(*sunDirection, sun);
+    EXPECT_EQ(shower.elapsedTime, clock);
+
+    printRenderedCount = false;
+    frustumCullingEnabled = true;
 }

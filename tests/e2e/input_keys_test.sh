@@ -2,17 +2,6 @@
 # Real key presses reach the game: every toggle prints its exact line in order, and walking changes the picture.
 source "$(dirname "$0")/lib.sh"
 
-# The window's pixels as the X server holds them, kept as a PNG.
-window_snapshot() {
-  xwd -silent -id "$WINDOW_ID" | convert xwd:- "$WORK/$1.png"
-}
-
-# Pixels that differ by more than a few levels between two snapshots; the camera's re-aiming each frame leaves
-# sub-pixel noise even when nothing moves.
-changed_pixels() {
-  compare -metric AE -fuzz 4% "$WORK/$1.png" "$WORK/$2.png" null: 2>&1
-}
-
 CASE="toggle keys print their lines in order"
 prepare_game
 start_game

@@ -7,6 +7,8 @@ WORK="$(mktemp -d /tmp/velmora-e2e-XXXXXX)"
 trap 'rm -rf "$WORK"' EXIT
 GAME_DIR="$WORK/game"
 OUTPUT="$WORK/output.txt"
+# Standard error apart: the game's console lines are all on standard output.
+ERRORS="$WORK/errors.txt"
 failures=0
 
 # A fresh copy of the executable with its run-time folders.
@@ -23,7 +25,7 @@ prepare_game() {
 
 # Runs the game from another working directory, with no terminal on standard input, until it ends by itself.
 run_game() {
-  (cd "$WORK" && timeout 60 "$GAME_DIR/velmora" </dev/null >"$OUTPUT" 2>&1)
+  (cd "$WORK" && timeout 60 "$GAME_DIR/velmora" </dev/null >"$OUTPUT" 2>"$ERRORS")
   STATUS=$?
 }
 
@@ -31,6 +33,8 @@ fail() {
   echo "FAIL: $*"
   echo "--- output ---"
   cat "$OUTPUT"
+  echo "--- standard error ---"
+  cat "$ERRORS" 2>/dev/null
   echo "--------------"
   failures=$((failures + 1))
 }
@@ -58,7 +62,7 @@ expect_no_line_matching() {
 
 # Starts the game in the background and waits until its window is mapped; sets GAME_PID and WINDOW_ID.
 start_game() {
-  (cd "$WORK" && exec "$GAME_DIR/velmora" </dev/null >"$OUTPUT" 2>&1) &
+  (cd "$WORK" && exec "$GAME_DIR/velmora" </dev/null >"$OUTPUT" 2>"$ERRORS") &
   GAME_PID=$!
   WINDOW_ID=""
   for _ in $(seq 600); do
@@ -78,10 +82,22 @@ press_key() {
   xdotool keyup "$1"
 }
 
+# The window's pixels as the X server holds them, kept as a PNG.
+window_snapshot() {
+  xwd -silent -id "$WINDOW_ID" | convert xwd:- "$WORK/$1.png"
+}
+
+# Pixels that differ by more than a few levels between two snapshots; the camera's re-aiming each frame leaves
+# sub-pixel noise even when nothing moves.
+changed_pixels() {
+  compare -metric AE -fuzz 4% "$WORK/$1.png" "$WORK/$2.png" null: 2>&1
+}
+
 # Waits until the game has printed the given line, i.e. its frame loop is polling events; the window appears
-# before the set-up is done, and a slow machine can take seconds more.
+# before the set-up is done, and a slow machine can take seconds more. The optional second argument is the
+# longest wait in seconds (30 by default).
 wait_for_line() {
-  for _ in $(seq 300); do
+  for _ in $(seq $((${2:-30} * 10))); do
     grep -qx "$1" "$OUTPUT" && return 0
     sleep 0.1
   done

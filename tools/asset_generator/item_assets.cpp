@@ -99,7 +99,7 @@ void ItemAssets::write(const AssetFolder& folder) {
 void ItemAssets::writeAsteroid(const AssetFolder& folder) {
     const Noise noise(101);
     MeshBuilder mesh;
-    mesh.addCubeSphere(12, 1.0f, [&noise](const glm::vec3& d) {
+    mesh.addCubeSphere(5, 1.0f, [&noise](const glm::vec3& d) {
         const float lumps = noise.solidFractal(d * 1.6f + glm::vec3(7.3f), 4);
         return 0.05f * (0.75f + 0.5f * lumps);
     });

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "render/material.hpp"
+#include "render/point_light_arrays.hpp"
+#include "render/shader.hpp"
+#include "render/texture.hpp"
+#include "world/asteroid_model.hpp"
+#include "world/asteroid_shower.hpp"
+
+#include <glm/glm.hpp>
+#include <memory>
+
+namespace Velmora {
+
+class Camera;
+class Player;
+class ShadowBlur;
+class ShadowMap;
+
+// The asteroid shower as the game shows it: one mesh, texture, program and material serve every asteroid,
+// drawn once per asteroid in play with that asteroid's matrix. Asteroids receive shadows but cast none.
+class AsteroidSpawner {
+public:
+    AsteroidSpawner(double asteroidSpawnRate, double asteroidSpawnDuration);
+    AsteroidSpawner(const AsteroidSpawner&) = delete;
+    AsteroidSpawner& operator=(const AsteroidSpawner&) = delete;
+    ~AsteroidSpawner();
+
+    void uploadMaterialAndLights(PointLightArrays lights);
+    // Moves the shower on by one frame and sends the light and camera uniforms, which every asteroid drawn in
+    // this frame shares.
+    void update(const glm::vec3& light, double frameTime, const Camera& camera);
+    // Draws the asteroids in play that can be seen; returns how many were drawn.
+    int draw(const glm::vec3& light, const Camera& camera, bool cullingEnabled, const ShadowMap& shadowMap,
+             const ShadowBlur& shadowBlur);
+    // True exactly when a hit has just taken the player's last life.
+    bool checkAsteroidHits(Player& player);
+
+    std::unique_ptr<Scene::AsteroidModel> model;
+    std::unique_ptr<AsteroidShower> shower;
+    std::unique_ptr<Texture> texture;
+    std::unique_ptr<Material> material;
+    std::unique_ptr<Shader> shader;
+};
+
+} // namespace Velmora

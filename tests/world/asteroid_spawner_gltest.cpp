@@ -1,0 +1,77 @@
+#include "math/camera.hpp"
+#include "math/world_transforms.hpp"
+#include "postfx/color_target.hpp"
+#include "postfx/shadow_blur.hpp"
+#include "postfx/shadow_map.hpp"
+#include "support/gl_pixels.hpp"
+#include "world/asteroid_spawner.hpp"
+
+#include <glm/gtc/matrix_transform.hpp>
+#include <glm/gtc/type_ptr.hpp>
+#include <gtest/gtest.h>
+
+namespace Velmora {
+namespace {
+
+const glm::vec3 light(0.0f, 0.0f, 1.0f);
+
+void addAsteroid(AsteroidShower& shower, const glm::vec3& position, bool released) {
+    auto asteroid = std::make_unique<Asteroid>(10.0);
+    translateInWorld(asteroid->modelMatrix, position, 1.0);
+    asteroid->released = released;
+    shower.asteroidList.push_back(std::move(asteroid));
+}
+
+template <typename T> T uniformValue(GLuint program, const char* name) {
+    T value(0.0f);
+    glGetUniformfv(program, glGetUniformLocation(program, name), glm::value_ptr(value));
+    return value;
+}
+
+TEST(AsteroidSpawnerGL, DrawsEachAsteroidInPlayThatCanBeSeenWithItsOwnMatrix) {
+    const ShadowMap shadowMap;
+    const ShadowBlur shadowBlur;
+    AsteroidSpawner spawner(0.0, 0.0);
+    spawner.uploadMaterialAndLights(PointLightArrays{});
+    Camera camera;
+    camera.setPerspective(0.01f, 20.0f, 60.0f, 32.0f, 32.0f);
+    camera.worldTransform = glm::translate(glm::mat4(1.0f), glm::vec3(0.0f, 0.0f, 2.5f));
+    camera.lookAtTarget(glm::vec3(0.0f));
+    AsteroidShower& shower = *spawner.shower;
+    // In sight, behind the camera, still waiting, and out of play.
+    addAsteroid(shower, glm::vec3(0.0f, 0.0f, 2.2f), true);
+    addAsteroid(shower, glm::vec3(0.0f, 0.0f, 2.9f), true);
+    addAsteroid(shower, glm::vec3(0.0f, 0.05f, 2.2f), false);
+    addAsteroid(shower, glm::vec3(0.05f, 0.0f, 2.2f), true);
+    shower.asteroidList[3]->impacted = true;
+
+    spawner.update(light, 0.0, camera);
+    const GLuint program = spawner.shader->program;
+    EXPECT_EQ(uniformValue<glm::vec3>(program, "lightVector"), light);
+    EXPECT_EQ(uniformValue<glm::vec4>(program, "cameraPosition"), camera.positionColumn());
+
+    const ColorTarget target(32, 32);
+    glBindFramebuffer(GL_FRAMEBUFFER, target.framebuffer);
+    glViewport(0, 0, 32, 32);
+    glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
+    glClear(GL_COLOR_BUFFER_BIT);
+    EXPECT_EQ(spawner.draw(light, camera, true, shadowMap, shadowBlur), 1);
+    const TestSupport::Rgb rock = TestSupport::meanColor(target.framebuffer, 14, 14, 4, 4);
+    EXPECT_GT(TestSupport::brightness(rock), 40) << rock[0] << " " << rock[1] << " " << rock[2];
+    EXPECT_EQ(uniformValue<glm::mat4>(program, "modelMatrix"), shower.asteroidList[0]->modelMatrix);
+
+    EXPECT_EQ(spawner.draw(light, camera, false, shadowMap, shadowBlur), 2);
+    const glm::mat4 behind = shower.asteroidList[1]->modelMatrix;
+    EXPECT_EQ(uniformValue<glm::mat4>(program, "modelMatrix"), behind);
+    EXPECT_EQ(uniformValue<glm::mat4>(program, "normalMatrix"), glm::transpose(glm::inverse(behind)));
+    EXPECT_EQ(uniformValue<glm::mat4>(program, "MVPMatrix"), camera.viewProjection() * behind);
+
+    shower.asteroidList[0]->impacted = true;
+    shower.asteroidList[1]->impacted = true;
+    EXPECT_EQ(spawner.draw(light, camera, false, shadowMap, shadowBlur), 0);
+    glBindFramebuffer(GL_FRAMEBUFFER, 0);
+    EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+}
+
+} // namespace
+} // namespace Velmora
