@@ -4,9 +4,13 @@
 #include "support/test_folder.hpp"
 
 #include <IL/il.h>
+#include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <iterator>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace Velmora {
 namespace {
@@ -57,11 +61,24 @@ ILint saveRgbaPng(const std::string& path, std::vector<unsigned char> rgba) {
     return format;
 }
 
+// A load that reads a huge file whole, or waits for a pipe's writer, must fail in the child rather than take
+// the machine's memory or hang the suite: it may map another 512 MiB and live 30 s.
+void limitChild() {
+    long pages = 0;
+    std::ifstream("/proc/self/statm") >> pages;
+    const rlim_t limit =
+        static_cast<rlim_t>(pages) * static_cast<rlim_t>(sysconf(_SC_PAGESIZE)) + (rlim_t{512} << 20);
+    const rlimit memory{limit, limit};
+    setrlimit(RLIMIT_AS, &memory);
+    alarm(30);
+}
+
 // Loads in a child process and expects the load message, the error header and at least one DevIL error code.
 void expectLoadFailure(const std::string& path) {
     EXPECT_EXIT(
         {
             TestSupport::routeOutputToErrorStream();
+            limitChild();
             Texture texture(path);
         },
         testing::ExitedWithCode(255),
@@ -128,6 +145,20 @@ TEST(TextureGLDeathTest, UnreadableFilesEndWithTheLoadMessageAndErrorCodes) {
     expectLoadFailure("truncated-header.png");
     expectLoadFailure("truncated.png");
     expectLoadFailure("notes.png");
+}
+
+// Files that never end, or end only after gigabytes, must be refused without being read through.
+TEST(TextureGLDeathTest, EndlessFilesEndWithTheLoadMessage) {
+    TestFolder folder;
+    ASSERT_EQ(mkfifo("pipe.png", 0600), 0);
+    std::filesystem::create_symlink("/dev/urandom", "noise.png");
+    // A PNG signature and then a hole of zeros: empty chunks, 12 bytes apart, for 64 GiB.
+    folder.writeFile("hollow.png", "\x89PNG\r\n\x1a\n");
+    std::filesystem::resize_file("hollow.png", uintmax_t{64} << 30);
+
+    expectLoadFailure("pipe.png");
+    expectLoadFailure("noise.png");
+    expectLoadFailure("hollow.png");
 }
 
 } // namespace
