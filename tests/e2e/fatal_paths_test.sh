@@ -66,13 +66,9 @@ prepare_game; head -c 100 "$GAME_DIR/Textures/GrassTexture.png" >"$WORK/cut.png"
 mv "$WORK/cut.png" "$GAME_DIR/Textures/GrassTexture.png"; run_game
 expect_status 255; expect_first_lines "Failed to load texture! - Textures/GrassTexture.png" "Error-code(s):"
 
-# A folder, and a file that never ends, in place of a texture.
-for replacement in "mkdir" "ln -s /dev/zero"; do
-  CASE="texture replaced by $replacement"
-  prepare_game; rm "$GAME_DIR/Textures/GrassTexture.png"; $replacement "$GAME_DIR/Textures/GrassTexture.png"
-  run_game
-  expect_status 255; expect_first_lines "Failed to load texture! - Textures/GrassTexture.png" "Error-code(s):"
-done
+CASE="folder in place of a texture"
+prepare_game; rm "$GAME_DIR/Textures/GrassTexture.png"; mkdir "$GAME_DIR/Textures/GrassTexture.png"; run_game
+expect_status 255; expect_first_lines "Failed to load texture! - Textures/GrassTexture.png" "Error-code(s):"
 
 CASE="missing texture"
 prepare_game; rm "$GAME_DIR/Textures/DaySky.png"; run_game
