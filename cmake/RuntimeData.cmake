@@ -1,13 +1,39 @@
 # Lays Config, Shaders, Textures, SceneObjects and Sounds beside the executable. The first two are copied from
-# data/, the other three are written by our asset generator.
-file(GLOB_RECURSE VELMORA_DATA_FILES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/data/*)
+# data/, the other three are written by our asset generator. data/ShaderSources is no run-time folder: three of
+# the shaders are joined from it below.
 set(VELMORA_DATA_STAMP ${CMAKE_BINARY_DIR}/data.stamp)
+set(VELMORA_DATA_COMMANDS)
+set(VELMORA_DATA_FILES)
+foreach(folder Config Shaders)
+    file(GLOB_RECURSE files CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/data/${folder}/*)
+    list(APPEND VELMORA_DATA_FILES ${files})
+    list(APPEND VELMORA_DATA_COMMANDS
+        COMMAND ${CMAKE_COMMAND} -E copy_directory ${CMAKE_SOURCE_DIR}/data/${folder} ${VELMORA_OUTPUT_DIR}/${folder})
+endforeach()
 add_custom_command(
     OUTPUT ${VELMORA_DATA_STAMP}
-    COMMAND ${CMAKE_COMMAND} -E copy_directory ${CMAKE_SOURCE_DIR}/data ${VELMORA_OUTPUT_DIR}
+    ${VELMORA_DATA_COMMANDS}
     COMMAND ${CMAKE_COMMAND} -E touch ${VELMORA_DATA_STAMP}
     DEPENDS ${VELMORA_DATA_FILES}
     COMMENT "Copying run-time data beside the executable")
+
+# The three cel fragment programs share their lighting: each is joined from the one shared part in
+# data/ShaderSources and the part its kind of model adds, so a change of the lighting reaches all three.
+set(VELMORA_SHADER_SOURCES ${CMAKE_SOURCE_DIR}/data/ShaderSources)
+set(VELMORA_CEL_PROGRAMS)
+foreach(program celShader celShaderAsteroid celShaderPowerUp)
+    set(output ${VELMORA_OUTPUT_DIR}/Shaders/${program}.frag)
+    add_custom_command(
+        OUTPUT ${output}
+        COMMAND ${CMAKE_COMMAND} -DSHARED=${VELMORA_SHADER_SOURCES}/celLighting.glsl
+            -DOWN=${VELMORA_SHADER_SOURCES}/${program}.glsl -DOUTPUT=${output}
+            -P ${CMAKE_SOURCE_DIR}/cmake/JoinShaderSources.cmake
+        DEPENDS ${VELMORA_SHADER_SOURCES}/celLighting.glsl ${VELMORA_SHADER_SOURCES}/${program}.glsl
+            ${CMAKE_SOURCE_DIR}/cmake/JoinShaderSources.cmake
+        COMMENT "Joining Shaders/${program}.frag"
+        VERBATIM)
+    list(APPEND VELMORA_CEL_PROGRAMS ${output})
+endforeach()
 
 set(VELMORA_ASSET_STAMP ${CMAKE_BINARY_DIR}/assets.stamp)
 add_custom_command(
@@ -17,4 +43,5 @@ add_custom_command(
     DEPENDS velmora_asset_generator
     COMMENT "Generating meshes, textures and sounds")
 
-add_custom_target(velmora_runtime_data ALL DEPENDS ${VELMORA_DATA_STAMP} ${VELMORA_ASSET_STAMP})
+add_custom_target(velmora_runtime_data ALL
+    DEPENDS ${VELMORA_DATA_STAMP} ${VELMORA_CEL_PROGRAMS} ${VELMORA_ASSET_STAMP})

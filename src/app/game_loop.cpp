@@ -17,6 +17,7 @@ namespace Velmora {
 namespace {
 
 void startUp() {
+    prepareConsole();
     enterExecutableFolder();
     std::srand(static_cast<unsigned int>(std::time(nullptr)));
     if (glfwInit() == GLFW_FALSE) {

@@ -13,6 +13,19 @@
 namespace Velmora {
 namespace {
 
+// The largest window side the game opens: the largest viewport and default framebuffer that GL drivers
+// commonly take. The X libraries abort on some larger sizes instead of refusing them.
+constexpr int largestWindowSide = 16384;
+
+bool isOpenableSide(int side) {
+    return side >= 1 && side <= largestWindowSide;
+}
+
+[[noreturn]] void failToOpenWindow() {
+    glfwTerminate();
+    fatalError("Failed to open window!");
+}
+
 const char* glErrorName(GLenum error) {
     switch (error) {
     case GL_INVALID_ENUM:
@@ -45,14 +58,17 @@ void openWindow() {
     asteroidSpawnRate = config->asteroidSpawnRate;
     asteroidSpawnDuration = config->asteroidSpawnDuration;
 
+    // GLFW asserts on a negative size instead of refusing it; 2147483648 and longer numbers read as negative.
+    if (!isOpenableSide(windowWidth) || !isOpenableSide(windowHeight)) {
+        failToOpenWindow();
+    }
     glfwWindowHint(GLFW_CONTEXT_VERSION_MAJOR, 3);
     glfwWindowHint(GLFW_CONTEXT_VERSION_MINOR, 3);
     glfwWindowHint(GLFW_OPENGL_PROFILE, GLFW_OPENGL_CORE_PROFILE);
     GLFWmonitor* monitor = config->fullscreen ? glfwGetPrimaryMonitor() : nullptr;
     window = glfwCreateWindow(windowWidth, windowHeight, "", monitor, nullptr);
     if (window == nullptr) {
-        glfwTerminate();
-        fatalError("Failed to open window!");
+        failToOpenWindow();
     }
     glfwMakeContextCurrent(window);
     glfwSetWindowTitle(window, "Velmora");

@@ -4,6 +4,11 @@
 
 namespace Velmora {
 
+// Makes the standard streams safe to write to, whatever the game was started with: a closed descriptor 0, 1
+// or 2 is reopened onto /dev/null, and a reader that goes away no longer ends the game. Called first at
+// start, before anything else opens a file.
+void prepareConsole();
+
 // Every message of the game is one line on standard output, flushed at once so that it survives a fatal exit.
 void printLine(const std::string& line);
 

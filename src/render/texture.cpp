@@ -5,9 +5,9 @@
 #include <IL/il.h>
 #include <algorithm>
 #include <cstdint>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <vector>
 
 namespace Velmora {
 namespace {
@@ -18,29 +18,60 @@ uint32_t bigEndian32(const unsigned char* bytes) {
     return (uint32_t{bytes[0]} << 24) | (uint32_t{bytes[1]} << 16) | (uint32_t{bytes[2]} << 8) | bytes[3];
 }
 
+// A PNG with more chunks than this is no texture of ours: a long run of empty chunks, such as a signature
+// followed by gigabytes of zeros, would otherwise be walked 12 bytes at a time.
+constexpr int mostChunksWalked = 1 << 16;
+
+// A folder, a device or a pipe is no image file: reading a folder fails in ways DevIL does not report, and
+// /dev/zero or /dev/urandom never end.
+bool isNonRegularFile(const std::string& path) {
+    std::error_code unknown;
+    const std::filesystem::file_status status = std::filesystem::status(path, unknown);
+    return std::filesystem::exists(status) && !std::filesystem::is_regular_file(status);
+}
+
 // DevIL reads on past the end of a cut-off PNG without ever stopping, so a PNG must show all its chunks, up
-// to the closing IEND, before it is handed over. Files that are no PNG at all are left to DevIL to refuse.
+// to the closing IEND, before it is handed over. Only the chunk headers are read, up to the file's size when
+// the walk starts. Files that are no PNG at all are left to DevIL to refuse.
 bool isCutOffPng(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    const std::vector<unsigned char> bytes((std::istreambuf_iterator<char>(file)),
-                                           std::istreambuf_iterator<char>());
-    if (bytes.size() < sizeof(pngSignature) ||
-        !std::equal(std::begin(pngSignature), std::end(pngSignature), bytes.begin())) {
+    std::ifstream file;
+    // Unbuffered: each header is one small read, not a block of the chunk data it skips.
+    file.rdbuf()->pubsetbuf(nullptr, 0);
+    file.open(path, std::ios::binary);
+    std::error_code unknown;
+    const uint64_t size = std::filesystem::file_size(path, unknown);
+    unsigned char header[8];
+    if (!file.read(reinterpret_cast<char*>(header), sizeof(header)) ||
+        !std::equal(std::begin(pngSignature), std::end(pngSignature), header)) {
         return false;
     }
-    size_t chunk = sizeof(pngSignature);
-    while (chunk + 8 <= bytes.size()) {
-        const uint64_t chunkEnd = chunk + 12 + uint64_t{bigEndian32(&bytes[chunk])};
-        if (chunkEnd > bytes.size()) {
+    uint64_t chunk = sizeof(pngSignature);
+    for (int walked = 0; walked < mostChunksWalked && chunk + 8 <= size; ++walked) {
+        file.seekg(static_cast<std::streamoff>(chunk));
+        if (!file.read(reinterpret_cast<char*>(header), sizeof(header))) {
             return true;
         }
-        if (std::equal(bytes.begin() + static_cast<long>(chunk) + 4,
-                       bytes.begin() + static_cast<long>(chunk) + 8, "IEND")) {
+        const uint64_t chunkEnd = chunk + 12 + uint64_t{bigEndian32(header)};
+        if (chunkEnd > size) {
+            return true;
+        }
+        if (std::equal(header + 4, header + 8, "IEND")) {
             return false;
         }
-        chunk = static_cast<size_t>(chunkEnd);
+        chunk = chunkEnd;
     }
     return true;
+}
+
+// The code DevIL would have left had it been trusted with a file it cannot read safely, or IL_NO_ERROR.
+ILenum refusedFileCode(const std::string& path) {
+    if (isNonRegularFile(path)) {
+        return IL_COULD_NOT_OPEN_FILE;
+    }
+    if (isCutOffPng(path)) {
+        return IL_FILE_READ_ERROR;
+    }
+    return IL_NO_ERROR;
 }
 
 std::string pendingImageErrors() {
@@ -79,9 +110,9 @@ const unsigned char* Texture::loadImage(const std::string& path, int& width, int
     ILuint image = 0;
     ilGenImages(1, &image);
     ilBindImage(image);
-    if (isCutOffPng(path)) {
-        fatalError("Failed to load texture! - " + path,
-                   "Error-code(s):\n" + std::to_string(IL_FILE_READ_ERROR));
+    const ILenum refused = refusedFileCode(path);
+    if (refused != IL_NO_ERROR) {
+        fatalError("Failed to load texture! - " + path, "Error-code(s):\n" + std::to_string(refused));
     }
     if (ilLoadImage(path.c_str()) == IL_FALSE) {
         fatalError("Failed to load texture! - " + path, pendingImageErrors());

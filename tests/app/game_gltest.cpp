@@ -29,9 +29,6 @@ using TestSupport::Rgb;
 
 namespace {
 
-constexpr int sceneWidth = 1800;
-constexpr int sceneHeight = 1000;
-
 class GameGL : public testing::Test {
 protected:
     static void SetUpTestSuite() {
@@ -77,8 +74,8 @@ protected:
     static glm::ivec2 scenePixelOf(const glm::vec3& point) {
         const glm::vec4 clip = camera->viewProjection() * glm::vec4(point, 1.0f);
         const glm::vec2 ndc = glm::vec2(clip) / clip.w;
-        return {static_cast<int>((ndc.x + 1.0f) * 0.5f * sceneWidth),
-                static_cast<int>((ndc.y + 1.0f) * 0.5f * sceneHeight)};
+        return {static_cast<int>((ndc.x + 1.0f) * 0.5f * SceneFramebuffer::width),
+                static_cast<int>((ndc.y + 1.0f) * 0.5f * SceneFramebuffer::height)};
     }
 
     static Rgb sceneColorAround(const glm::vec3& point) {
@@ -154,17 +151,19 @@ TEST_F(GameGL, FrameShowsThePlanetInTheSkyLitOnTheSunsSide) {
     EXPECT_TRUE(isGreenest(day)) << day[0] << " " << day[1] << " " << day[2];
     EXPECT_GT(brightness(day), brightness(night) + 60);
 
-    const Rgb skyCorner = meanColor(screenQuad->framebuffer, 20, sceneHeight - 60, 40, 40);
+    const Rgb skyCorner = meanColor(screenQuad->framebuffer, 20, SceneFramebuffer::height - 60, 40, 40);
     EXPECT_TRUE(isBluest(skyCorner)) << skyCorner[0] << " " << skyCorner[1] << " " << skyCorner[2];
 }
 
 TEST_F(GameGL, SkyOverThePlayerDarkensWhenTheSunIsBehindThePlanet) {
     *sunDirection = glm::vec3(0.0f, 0.0f, 1.0f);
     renderFrame();
-    const int daySky = brightness(meanColor(screenQuad->framebuffer, 20, sceneHeight - 60, 40, 40));
+    const int daySky =
+        brightness(meanColor(screenQuad->framebuffer, 20, SceneFramebuffer::height - 60, 40, 40));
     *sunDirection = glm::vec3(0.0f, 0.0f, -1.0f);
     renderFrame();
-    const int nightSky = brightness(meanColor(screenQuad->framebuffer, 20, sceneHeight - 60, 40, 40));
+    const int nightSky =
+        brightness(meanColor(screenQuad->framebuffer, 20, SceneFramebuffer::height - 60, 40, 40));
     EXPECT_GT(daySky, 2 * nightSky);
 }
 

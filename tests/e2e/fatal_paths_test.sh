@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Every fatal path prints exactly its message (and details) and ends with status 255 without waiting for a key.
+# Every fatal path prints exactly its message (and details) and ends with status 255 without waiting for a key;
+# a closed or lost standard output is no fatal path.
 source "$(dirname "$0")/lib.sh"
 
 CASE="missing fullscreen file"
@@ -23,6 +24,23 @@ expect_status 255; expect_output "Config/asteroidSpawnerConfig.txt - Error occur
 CASE="width of letters"
 prepare_game; printf 'false\nwide\n600\n' >"$GAME_DIR/Config/fullscreenConfig.txt"; run_game
 expect_status 255; expect_output "Failed to open window!"
+
+# Negative, wrapped past the int range (a 1 MB line of digits too), or beyond the largest side: GLFW and the X
+# libraries would abort on these instead of refusing them.
+prepare_game
+digits="$(head -c 1000000 /dev/zero | tr '\0' 7)"
+for size in "false 800 -1" "false -5 600" "true 800 -1" "false 2147483648 600" "false 800 $digits" \
+  "false 16385 100" "false 32767 32767" "false 2147483647 2147483647"; do
+  CASE="window size ${size:0:30}"
+  printf '%s\n' $size >"$GAME_DIR/Config/fullscreenConfig.txt"; run_game
+  expect_status 255; expect_output "Failed to open window!"
+done
+
+CASE="the largest window side still opens"
+prepare_game; printf 'false\n16384\n16\n' >"$GAME_DIR/Config/fullscreenConfig.txt"
+start_game
+tap_keys_and_quit
+expect_status 0
 
 CASE="shader that does not compile"
 prepare_game; echo "this is not GLSL" >"$GAME_DIR/Shaders/ScreenQuadShader.frag"; run_game
@@ -48,9 +66,35 @@ prepare_game; head -c 100 "$GAME_DIR/Textures/GrassTexture.png" >"$WORK/cut.png"
 mv "$WORK/cut.png" "$GAME_DIR/Textures/GrassTexture.png"; run_game
 expect_status 255; expect_first_lines "Failed to load texture! - Textures/GrassTexture.png" "Error-code(s):"
 
+CASE="folder in place of a texture"
+prepare_game; rm "$GAME_DIR/Textures/GrassTexture.png"; mkdir "$GAME_DIR/Textures/GrassTexture.png"; run_game
+expect_status 255; expect_first_lines "Failed to load texture! - Textures/GrassTexture.png" "Error-code(s):"
+
 CASE="missing texture"
 prepare_game; rm "$GAME_DIR/Textures/DaySky.png"; run_game
 expect_status 255; expect_first_lines "Failed to load texture! - Textures/DaySky.png" "Error-code(s):"
 [ "$(wc -l <"$OUTPUT")" -ge 3 ] || fail "$CASE: no DevIL error code listed"
+
+# Started with standard output closed, the frame rate must not go where the next file opened (the X connection)
+# took its place.
+launch_without_output() {
+  exec "$GAME_DIR/velmora" </dev/null >&- 2>"$OUTPUT"
+}
+CASE="closed standard output"
+prepare_game
+start_game launch_without_output
+tap_keys_and_quit F2 F10 F3
+expect_status 0
+
+# A reader that leaves after the first line: the toggles after it are dropped, the game plays on.
+launch_into_first_line() {
+  exec "$GAME_DIR/velmora" </dev/null 2>/dev/null > >(head -n 1 >"$OUTPUT")
+}
+CASE="standard output whose reader went away"
+prepare_game
+start_game launch_into_first_line
+tap_keys_and_quit F2 F3 F8 F10
+expect_status 0
+expect_output "start displaying framerate"
 
 finish

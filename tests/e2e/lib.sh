@@ -60,9 +60,15 @@ expect_no_line_matching() {
   ! grep -q "$1" "$OUTPUT" || fail "$CASE: unexpected line matching '$1'"
 }
 
-# Starts the game in the background and waits until its window is mapped; sets GAME_PID and WINDOW_ID.
+# Replaces the shell with the game, its messages going to the output file.
+launch_game() {
+  exec "$GAME_DIR/velmora" </dev/null >"$OUTPUT" 2>"$ERRORS"
+}
+
+# Starts the game in the background and waits until its window is mapped; sets GAME_PID and WINDOW_ID. A test
+# that wants other standard streams names its own launcher, which must exec the game like launch_game.
 start_game() {
-  (cd "$WORK" && exec "$GAME_DIR/velmora" </dev/null >"$OUTPUT" 2>"$ERRORS") &
+  (cd "$WORK" && "${1:-launch_game}") &
   GAME_PID=$!
   WINDOW_ID=""
   for _ in $(seq 600); do
@@ -91,6 +97,16 @@ window_snapshot() {
 # sub-pixel noise even when nothing moves.
 changed_pixels() {
   compare -metric AE -fuzz 4% "$WORK/$1.png" "$WORK/$2.png" null: 2>&1
+}
+
+# Taps each key in turn, then Escape, and waits for the game to end; sets STATUS.
+tap_keys_and_quit() {
+  for key in "$@"; do
+    press_key "$key" 0.1
+    sleep 0.2
+  done
+  press_key Escape 0.1
+  wait_for_exit 30
 }
 
 # Waits until the game has printed the given line, i.e. its frame loop is polling events; the window appears

@@ -4,9 +4,13 @@
 #include "support/test_folder.hpp"
 
 #include <IL/il.h>
+#include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <iterator>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace Velmora {
 namespace {
@@ -57,11 +61,23 @@ ILint saveRgbaPng(const std::string& path, std::vector<unsigned char> rgba) {
     return format;
 }
 
+// A load that reads a huge file whole, or waits on a pipe for ever, fails in the child instead of taking the
+// machine's memory or hanging the suite.
+void limitChild() {
+    long pages = 0;
+    std::ifstream("/proc/self/statm") >> pages;
+    const rlim_t limit = static_cast<rlim_t>(pages * sysconf(_SC_PAGESIZE)) + (rlim_t{512} << 20);
+    const rlimit memory{limit, limit};
+    setrlimit(RLIMIT_AS, &memory);
+    alarm(30);
+}
+
 // Loads in a child process and expects the load message, the error header and at least one DevIL error code.
 void expectLoadFailure(const std::string& path) {
     EXPECT_EXIT(
         {
             TestSupport::routeOutputToErrorStream();
+            limitChild();
             Texture texture(path);
         },
         testing::ExitedWithCode(255),
@@ -123,11 +139,19 @@ TEST(TextureGLDeathTest, UnreadableFilesEndWithTheLoadMessageAndErrorCodes) {
     folder.writeFile("truncated-header.png", bytes.substr(0, 20));
     folder.writeFile("truncated.png", bytes.substr(0, bytes.size() / 2));
     folder.writeFile("notes.png", "just a line of text\n");
+    // Files that never end, or only after 64 GiB of empty chunks: refused without being read through.
+    ASSERT_EQ(mkfifo("pipe.png", 0600), 0);
+    std::filesystem::create_symlink("/dev/urandom", "noise.png");
+    folder.writeFile("hollow.png", "\x89PNG\r\n\x1a\n");
+    std::filesystem::resize_file("hollow.png", uintmax_t{64} << 30);
 
     expectLoadFailure("missing.png");
     expectLoadFailure("truncated-header.png");
     expectLoadFailure("truncated.png");
     expectLoadFailure("notes.png");
+    expectLoadFailure("pipe.png");
+    expectLoadFailure("noise.png");
+    expectLoadFailure("hollow.png");
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "math/camera.hpp"
 #include "math/world_transforms.hpp"
 #include "postfx/color_target.hpp"
+#include "postfx/scene_framebuffer.hpp"
 #include "postfx/shadow_blur.hpp"
 #include "postfx/shadow_map.hpp"
 #include "render/gl_uniforms.hpp"
@@ -21,7 +22,7 @@ const glm::vec3 light(0.0f, 0.0f, 1.0f);
 
 Camera cameraAimedAt(const glm::vec3& target) {
     Camera camera;
-    camera.setPerspective(0.01f, 20.0f, 60.0f, 1800.0f, 1000.0f);
+    camera.setGamePerspective(SceneFramebuffer::width, SceneFramebuffer::height);
     camera.worldTransform = glm::translate(glm::mat4(1.0f), glm::vec3(0.0f, 0.0f, 2.5f));
     camera.lookAtTarget(target);
     return camera;

@@ -2,6 +2,8 @@
 // speed and memory targets are read off here, never asserted in tests.
 #include "app/game_state.hpp"
 #include "headless_game.hpp"
+#include "postfx/scene_framebuffer.hpp"
+#include "postfx/shadow_map.hpp"
 
 #include <GL/glew.h>
 #include <algorithm>
@@ -12,6 +14,9 @@
 #include <vector>
 
 namespace {
+
+constexpr int benchmarkWidth = 1280;
+constexpr int benchmarkHeight = 720;
 
 double millisecondsOfFrame(Velmora::HeadlessGame& game) {
     const auto start = std::chrono::steady_clock::now();
@@ -34,7 +39,7 @@ int main(int argc, char** argv) {
     const int frames = argc > 1 ? std::max(1, std::atoi(argv[1])) : 60;
     std::srand(1);
     const auto setUpStart = std::chrono::steady_clock::now();
-    Velmora::HeadlessGame game(1280, 720);
+    Velmora::HeadlessGame game(benchmarkWidth, benchmarkHeight);
     const double setUpSeconds =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - setUpStart).count();
     const GLubyte* renderer = glGetString(GL_RENDERER);
@@ -51,7 +56,9 @@ int main(int argc, char** argv) {
     }
     std::printf("renderer: %s\n", reinterpret_cast<const char*>(renderer));
     std::printf("set-up: %.2f s\n", setUpSeconds);
-    std::printf("frames: %d at 1280 x 720 (scene 1800 x 1000, shadow map 1024 x 1024)\n", frames);
+    std::printf("frames: %d at %d x %d (scene %d x %d, shadow map %d x %d)\n", frames, benchmarkWidth,
+                benchmarkHeight, Velmora::SceneFramebuffer::width, Velmora::SceneFramebuffer::height,
+                Velmora::ShadowMap::size, Velmora::ShadowMap::size);
     std::printf("frame time: mean %.1f ms, median %.1f ms, worst %.1f ms (%.1f fps)\n", total / frames,
                 times[times.size() / 2], times.back(), 1000.0 * frames / total);
     std::printf("peak memory: %.1f MiB\n", static_cast<double>(peakMemoryKilobytes()) / 1024.0);

@@ -21,6 +21,10 @@ uniform float pointLightRanges[4];
 
 out vec4 fragColor;
 
+// Light that a kind of model adds of its own, as a factor of its texture colour; each kind's part, joined after
+// this one, defines it.
+float ownLight(vec3 normal);
+
 // Shadow-map depth runs over the light box's 5 units. A caster starts to shade 0.01 units in front of a point and
 // shades fully 0.08 units further: near a shadow's edge the blur mixes the caster's depth with the ground's, so the
 // shadow fades out over the width of the blur instead of ending in a hard line.
@@ -88,12 +92,15 @@ vec3 lanternLight(vec3 normal) {
 void main() {
     vec3 normal = normalize(worldNormal);
     vec3 toSun = normalize(lightVector);
-    float lambert = dot(normal, toSun);
+    // Rounding can carry the cosine just past 1 where the normal faces the sun, and the shadow's slope would then
+    // take the square root of a negative number.
+    float lambert = clamp(dot(normal, toSun), -1.0, 1.0);
     // Faces turned away from the sun are already in the darkest band; the shadow map must not darken them again.
     float sunVisible = lambert > 0.0 ? 1.0 - sunHidden(lambert) : 0.0;
 
     vec3 albedo = texture(colorTexture, textureCoordinate).rgb;
     vec3 sunlight = diffuseFactor * sunBand(lambert) * sunVisible;
     vec3 shine = specularFactor * highlight(normal, toSun) * sunVisible;
-    fragColor = vec4(albedo * (ambientFactor + sunlight + diffuseFactor * lanternLight(normal)) + shine, 1.0);
+    vec3 light = ambientFactor + ownLight(normal) + sunlight + diffuseFactor * lanternLight(normal);
+    fragColor = vec4(albedo * light + shine, 1.0);
 }
