@@ -17,6 +17,8 @@ SkyCube* skyCube = nullptr;
 Planet* planet = nullptr;
 Player* player = nullptr;
 DecorationItems* decorationItems = nullptr;
+Bloom* bloom = nullptr;
+EdgeDetection* edgeDetection = nullptr;
 ShadowBlur* shadowBlur = nullptr;
 
 bool mipmappingEnabled = true;

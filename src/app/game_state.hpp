@@ -13,6 +13,8 @@ class SkyCube;
 class Planet;
 class Player;
 class DecorationItems;
+class Bloom;
+class EdgeDetection;
 class ShadowBlur;
 
 // The shared state of the one game: the window, the frame time, the game objects in creation order and the
@@ -33,6 +35,8 @@ extern SkyCube* skyCube;
 extern Planet* planet;
 extern Player* player;
 extern DecorationItems* decorationItems;
+extern Bloom* bloom;
+extern EdgeDetection* edgeDetection;
 extern ShadowBlur* shadowBlur;
 
 extern bool mipmappingEnabled;
