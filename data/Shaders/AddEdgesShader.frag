@@ -1,7 +1,5 @@
 #version 330 core
 
-in vec2 textureCoordinate;
-
 uniform sampler2D colorTexture;
 uniform sampler2D edgeTexture;
 
@@ -11,8 +9,10 @@ out vec4 fragColor;
 // blue, over the grass as a deep green, which suits the painted look better than pure black ink.
 const float outlineShade = 0.2;
 
+// The pass covers both images texel for texel, so no fetch needs filtering.
 void main() {
-    vec3 color = texture(colorTexture, textureCoordinate).rgb;
-    float ink = 1.0 - texture(edgeTexture, textureCoordinate).r;
+    ivec2 texel = ivec2(gl_FragCoord.xy);
+    vec3 color = texelFetch(colorTexture, texel, 0).rgb;
+    float ink = 1.0 - texelFetch(edgeTexture, texel, 0).r;
     fragColor = vec4(color * mix(1.0, outlineShade, ink), 1.0);
 }

@@ -1,7 +1,5 @@
 #version 330 core
 
-in vec2 textureCoordinate;
-
 uniform sampler2D colorTexture;
 uniform sampler2D blurTexture;
 
@@ -11,8 +9,10 @@ out vec4 fragColor;
 // keeps its colours.
 const float glowWeight = 0.8;
 
+// The pass covers the picture and the glow texel for texel, so no fetch needs filtering.
 void main() {
-    vec3 color = texture(colorTexture, textureCoordinate).rgb;
-    vec3 glow = texture(blurTexture, textureCoordinate).rgb;
+    ivec2 texel = ivec2(gl_FragCoord.xy);
+    vec3 color = texelFetch(colorTexture, texel, 0).rgb;
+    vec3 glow = texelFetch(blurTexture, texel, 0).rgb;
     fragColor = vec4(color + glowWeight * glow, 1.0);
 }
