@@ -11,9 +11,10 @@ out vec4 fragColor;
 // to a smooth bell about sixteen rows to either side. Wider spacing would break the glow into bands, more taps
 // would cost a full-size fetch each.
 vec3 colorAt(float y) {
-    // Taps stay inside the picture: the texture repeats, and a glow at one border must not show at the other.
-    float halfTexel = 0.5 / float(textureSize(colorTexture, 0).y);
-    return texture(colorTexture, vec2(textureCoordinate.x, clamp(y, halfTexel, 1.0 - halfTexel))).rgb;
+    // Taps stay inside the picture, across as well as up, since they fall between texels both ways: the texture
+    // repeats, and a glow at one border must not show at the other.
+    vec2 halfTexel = 0.5 / vec2(textureSize(colorTexture, 0));
+    return texture(colorTexture, clamp(vec2(textureCoordinate.x, y), halfTexel, 1.0 - halfTexel)).rgb;
 }
 
 void main() {

@@ -5,6 +5,9 @@
 #include "app/game_window.hpp"
 #include "app/input.hpp"
 #include "math/camera.hpp"
+#include "postfx/bloom.hpp"
+#include "postfx/color_target.hpp"
+#include "postfx/edge_detection.hpp"
 #include "postfx/scene_framebuffer.hpp"
 #include "support/gl_context.hpp"
 #include "support/gl_pixels.hpp"
@@ -72,6 +75,37 @@ protected:
         testing::internal::CaptureStdout();
         keyCallback(window, key, 0, action, 0);
         return testing::internal::GetCapturedStdout();
+    }
+
+    // The window's picture, and the picture that the final copy of a texture to the window would give.
+    static std::vector<unsigned char> windowPicture() {
+        return TestSupport::readPixels(0, 0, 0, windowWidth, windowHeight);
+    }
+
+    static std::vector<unsigned char> pictureOf(GLuint texture) {
+        const ColorTarget target(windowWidth, windowHeight);
+        glBindFramebuffer(GL_FRAMEBUFFER, target.framebuffer);
+        glViewport(0, 0, windowWidth, windowHeight);
+        screenQuad->quad->drawTexture(texture);
+        glBindFramebuffer(GL_FRAMEBUFFER, 0);
+        return TestSupport::readPixels(target.framebuffer, 0, 0, windowWidth, windowHeight);
+    }
+
+    // Fills the targets of both passes with a colour that no pass writes, to see afterwards which of them
+    // ran.
+    static void markPostProcessingTargets() {
+        glClearColor(1.0f, 0.0f, 1.0f, 1.0f);
+        for (const ColorTarget* target : {&edgeDetection->edgeTarget, &edgeDetection->resultTarget,
+                                          &bloom->brightTarget, &bloom->resultTarget}) {
+            glBindFramebuffer(GL_FRAMEBUFFER, target->framebuffer);
+            glClear(GL_COLOR_BUFFER_BIT);
+        }
+        glBindFramebuffer(GL_FRAMEBUFFER, 0);
+        glClearColor(0.0f, 1.0f, 1.0f, 0.0f);
+    }
+
+    static bool isMarked(const ColorTarget& target) {
+        return TestSupport::pixelAt(target.framebuffer, 0, 0) == Rgb{255, 0, 255};
     }
 
     static GLint planetFilter(GLenum which) {
@@ -168,6 +202,35 @@ TEST_F(GameGL, OnlyFreshPressesOfBoundKeysToggle) {
     renderFrame();
     EXPECT_EQ(pressKey(GLFW_KEY_F3), "changing to triangle-mode\n");
     EXPECT_FALSE(edgeMode);
+    EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+}
+
+TEST_F(GameGL, WindowShowsTheRawSceneInWireframeTheOutlinesInEdgeModeAndTheGlowOtherwise) {
+    wireframeMode = true;
+    markPostProcessingTargets();
+    renderFrame();
+    for (const ColorTarget* target : {&edgeDetection->edgeTarget, &edgeDetection->resultTarget,
+                                      &bloom->brightTarget, &bloom->resultTarget}) {
+        EXPECT_TRUE(isMarked(*target));
+    }
+    EXPECT_TRUE(windowPicture() == pictureOf(screenQuad->sceneColorTexture));
+
+    wireframeMode = false;
+    edgeMode = true;
+    markPostProcessingTargets();
+    renderFrame();
+    for (const ColorTarget* target : {&edgeDetection->edgeTarget, &edgeDetection->resultTarget,
+                                      &bloom->brightTarget, &bloom->resultTarget}) {
+        EXPECT_FALSE(isMarked(*target));
+    }
+    EXPECT_TRUE(windowPicture() == pictureOf(edgeDetection->edgeTexture));
+
+    edgeMode = false;
+    renderFrame();
+    const std::vector<unsigned char> finished = pictureOf(bloom->resultTexture);
+    // The outlines alone change the picture enough to tell it from the raw scene at the window's size.
+    ASSERT_FALSE(finished == pictureOf(screenQuad->sceneColorTexture));
+    EXPECT_TRUE(windowPicture() == finished);
     EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
 }
 

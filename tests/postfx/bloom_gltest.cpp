@@ -1,0 +1,91 @@
+#include "postfx/bloom.hpp"
+#include "postfx/raw_texture.hpp"
+#include "postfx/scene_framebuffer.hpp"
+#include "support/gl_pixels.hpp"
+
+#include <algorithm>
+#include <cstdlib>
+#include <gtest/gtest.h>
+
+namespace Velmora {
+namespace {
+
+constexpr int width = Bloom::width;
+constexpr int height = Bloom::height;
+
+class BloomGL : public testing::Test {
+protected:
+    std::vector<unsigned char> glow(const std::vector<unsigned char>& picture) const {
+        const TestSupport::RawTexture input(width, height, picture);
+        bloom.applyBloom(input.id, sceneFramebuffer.quad->vao, sceneFramebuffer.quad->indexCount);
+        glBindFramebuffer(GL_FRAMEBUFFER, 0);
+        return TestSupport::readTexture(bloom.resultTexture, width, height);
+    }
+
+    const SceneFramebuffer sceneFramebuffer;
+    const Bloom bloom;
+};
+
+TEST_F(BloomGL, LeavesAPictureWithoutBrightPartsAsItIs) {
+    // Daylight colours up to a white cloud's brightness, different in neighbouring texels.
+    std::vector<unsigned char> picture;
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            picture.insert(picture.end(),
+                           {static_cast<unsigned char>(x % 220), static_cast<unsigned char>(y % 220),
+                            static_cast<unsigned char>(255 - (x + y) % 120)});
+        }
+    }
+    const std::vector<unsigned char> result = glow(picture);
+    int worst = 0;
+    for (size_t i = 0; i < picture.size(); ++i) {
+        worst = std::max(worst, std::abs(result[i] - picture[i]));
+    }
+    EXPECT_LE(worst, 1);
+    EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+}
+
+TEST_F(BloomGL, SpreadsABrightSpotIntoAGlowThatFadesAlikeInEveryDirection) {
+    // A white 16 x 16 lamp on a dark ground, centred on the corner between texels (896, 496) and (895, 495),
+    // and another in the picture's top left corner.
+    constexpr int centreX = 896;
+    constexpr int centreY = 496;
+    constexpr int halfSize = 8;
+    constexpr unsigned char ground = 40;
+    std::vector<unsigned char> picture(static_cast<size_t>(width * height * 3), ground);
+    const auto addLamp = [&](int left, int bottom) {
+        for (int y = bottom; y < bottom + 2 * halfSize; ++y) {
+            std::fill_n(picture.begin() + (y * width + left) * 3, 2 * halfSize * 3, 255);
+        }
+    };
+    addLamp(centreX - halfSize, centreY - halfSize);
+    addLamp(0, height - 2 * halfSize);
+    const std::vector<unsigned char> result = glow(picture);
+    const auto glowAt = [&](int x, int y) {
+        return result[static_cast<size_t>((y * width + x) * 3)] - ground;
+    };
+
+    // Texel d past the lamp's edge, to the right, left, top and bottom.
+    int previous = 255;
+    for (int d = 0; d < 12; d += 3) {
+        SCOPED_TRACE(d);
+        const int right = glowAt(centreX + halfSize + d, centreY);
+        EXPECT_NEAR(glowAt(centreX - halfSize - 1 - d, centreY), right, 2);
+        EXPECT_NEAR(glowAt(centreX, centreY + halfSize + d), right, 2);
+        EXPECT_NEAR(glowAt(centreX - 1, centreY - halfSize - 1 - d), right, 2);
+        EXPECT_LT(right, previous);
+        EXPECT_GT(right, 0);
+        previous = right;
+    }
+    EXPECT_GT(glowAt(centreX + halfSize, centreY), 40);
+    // The glow stays near the lamp: a few hundredths of the picture.
+    EXPECT_EQ(glowAt(centreX + 60, centreY), 0);
+    EXPECT_EQ(glowAt(centreX, centreY - 60), 0);
+    // Nothing of the corner lamp's glow shows at the opposite borders.
+    EXPECT_EQ(glowAt(halfSize, 0), 0);
+    EXPECT_EQ(glowAt(width - 1, height - halfSize), 0);
+    EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+}
+
+} // namespace
+} // namespace Velmora
