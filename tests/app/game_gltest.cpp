@@ -91,12 +91,17 @@ protected:
         return TestSupport::readPixels(target.framebuffer, 0, 0, windowWidth, windowHeight);
     }
 
+    // The first and the last target of each pass.
+    static std::vector<const ColorTarget*> postProcessingTargets() {
+        return {&edgeDetection->edgeTarget, &edgeDetection->resultTarget, &bloom->brightTarget,
+                &bloom->resultTarget};
+    }
+
     // Fills the targets of both passes with a colour that no pass writes, to see afterwards which of them
     // ran.
     static void markPostProcessingTargets() {
         glClearColor(1.0f, 0.0f, 1.0f, 1.0f);
-        for (const ColorTarget* target : {&edgeDetection->edgeTarget, &edgeDetection->resultTarget,
-                                          &bloom->brightTarget, &bloom->resultTarget}) {
+        for (const ColorTarget* target : postProcessingTargets()) {
             glBindFramebuffer(GL_FRAMEBUFFER, target->framebuffer);
             glClear(GL_COLOR_BUFFER_BIT);
         }
@@ -209,8 +214,7 @@ TEST_F(GameGL, WindowShowsTheRawSceneInWireframeTheOutlinesInEdgeModeAndTheGlowO
     wireframeMode = true;
     markPostProcessingTargets();
     renderFrame();
-    for (const ColorTarget* target : {&edgeDetection->edgeTarget, &edgeDetection->resultTarget,
-                                      &bloom->brightTarget, &bloom->resultTarget}) {
+    for (const ColorTarget* target : postProcessingTargets()) {
         EXPECT_TRUE(isMarked(*target));
     }
     EXPECT_TRUE(windowPicture() == pictureOf(screenQuad->sceneColorTexture));
@@ -219,8 +223,7 @@ TEST_F(GameGL, WindowShowsTheRawSceneInWireframeTheOutlinesInEdgeModeAndTheGlowO
     edgeMode = true;
     markPostProcessingTargets();
     renderFrame();
-    for (const ColorTarget* target : {&edgeDetection->edgeTarget, &edgeDetection->resultTarget,
-                                      &bloom->brightTarget, &bloom->resultTarget}) {
+    for (const ColorTarget* target : postProcessingTargets()) {
         EXPECT_FALSE(isMarked(*target));
     }
     EXPECT_TRUE(windowPicture() == pictureOf(edgeDetection->edgeTexture));

@@ -4,7 +4,6 @@
 #include "support/gl_pixels.hpp"
 
 #include <algorithm>
-#include <cstdlib>
 #include <gtest/gtest.h>
 
 namespace Velmora {
@@ -27,21 +26,8 @@ protected:
 };
 
 TEST_F(BloomGL, LeavesAPictureWithoutBrightPartsAsItIs) {
-    // Daylight colours up to a white cloud's brightness, different in neighbouring texels.
-    std::vector<unsigned char> picture;
-    for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x) {
-            picture.insert(picture.end(),
-                           {static_cast<unsigned char>(x % 220), static_cast<unsigned char>(y % 220),
-                            static_cast<unsigned char>(255 - (x + y) % 120)});
-        }
-    }
-    const std::vector<unsigned char> result = glow(picture);
-    int worst = 0;
-    for (size_t i = 0; i < picture.size(); ++i) {
-        worst = std::max(worst, std::abs(result[i] - picture[i]));
-    }
-    EXPECT_LE(worst, 1);
+    const std::vector<unsigned char> picture = TestSupport::patternedPicture(width, height);
+    EXPECT_LE(TestSupport::largestDifference(glow(picture), picture), 1);
     EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
 }
 

@@ -5,7 +5,6 @@
 #include "support/gl_pixels.hpp"
 
 #include <algorithm>
-#include <cstdlib>
 #include <gtest/gtest.h>
 
 namespace Velmora {
@@ -56,23 +55,11 @@ protected:
 };
 
 TEST_F(EdgeDetectionGL, SkyAloneHasNoOutlinesAndKeepsItsColours) {
-    // A different colour in neighbouring texels, so that a shift or a blend would show.
-    std::vector<unsigned char> colors;
-    for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x) {
-            colors.insert(colors.end(),
-                          {static_cast<unsigned char>(x % 200 + 20), static_cast<unsigned char>(y % 200 + 20),
-                           static_cast<unsigned char>((3 * x + y) % 250)});
-        }
-    }
+    const std::vector<unsigned char> colors = TestSupport::patternedPicture(width, height);
     outline(colors, std::vector<float>(static_cast<size_t>(width * height), 1.0f));
 
     EXPECT_EQ(mostInk(0, 0, width, height), 0);
-    int worst = 0;
-    for (size_t i = 0; i < colors.size(); ++i) {
-        worst = std::max(worst, std::abs(result[i] - colors[i]));
-    }
-    EXPECT_LE(worst, 2);
+    EXPECT_LE(TestSupport::largestDifference(result, colors), 2);
     EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
 }
 
