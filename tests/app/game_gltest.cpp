@@ -15,6 +15,7 @@
 #include "world/player.hpp"
 
 #include <GLFW/glfw3.h>
+#include <array>
 #include <cstdlib>
 #include <gtest/gtest.h>
 
@@ -77,11 +78,7 @@ protected:
         return testing::internal::GetCapturedStdout();
     }
 
-    // The window's picture, and the picture that the final copy of a texture to the window would give.
-    static std::vector<unsigned char> windowPicture() {
-        return TestSupport::readPixels(0, 0, 0, windowWidth, windowHeight);
-    }
-
+    // The picture that the final copy of a texture gives on the window.
     static std::vector<unsigned char> pictureOf(GLuint texture) {
         const ColorTarget target(windowWidth, windowHeight);
         glBindFramebuffer(GL_FRAMEBUFFER, target.framebuffer);
@@ -91,26 +88,24 @@ protected:
         return TestSupport::readPixels(target.framebuffer, 0, 0, windowWidth, windowHeight);
     }
 
-    // The first and the last target of each pass.
-    static std::vector<const ColorTarget*> postProcessingTargets() {
-        return {&edgeDetection->edgeTarget, &edgeDetection->resultTarget, &bloom->brightTarget,
-                &bloom->resultTarget};
-    }
-
-    // Fills the targets of both passes with a colour that no pass writes, to see afterwards which of them
-    // ran.
-    static void markPostProcessingTargets() {
+    // Renders a frame with the first target of the outlines and the last of the glow filled with a colour
+    // that no pass writes; tells whether each pass ran, and whether the window shows the picture of the
+    // texture.
+    static std::array<bool, 3> renderMarkedFrame(GLuint shownTexture) {
+        const std::array<const ColorTarget*, 2> targets = {&edgeDetection->edgeTarget, &bloom->resultTarget};
         glClearColor(1.0f, 0.0f, 1.0f, 1.0f);
-        for (const ColorTarget* target : postProcessingTargets()) {
+        for (const ColorTarget* target : targets) {
             glBindFramebuffer(GL_FRAMEBUFFER, target->framebuffer);
             glClear(GL_COLOR_BUFFER_BIT);
         }
         glBindFramebuffer(GL_FRAMEBUFFER, 0);
         glClearColor(0.0f, 1.0f, 1.0f, 0.0f);
-    }
-
-    static bool isMarked(const ColorTarget& target) {
-        return TestSupport::pixelAt(target.framebuffer, 0, 0) == Rgb{255, 0, 255};
+        renderFrame();
+        const auto ran = [](const ColorTarget* target) {
+            return TestSupport::pixelAt(target->framebuffer, 0, 0) != Rgb{255, 0, 255};
+        };
+        return {ran(targets[0]), ran(targets[1]),
+                TestSupport::readPixels(0, 0, 0, windowWidth, windowHeight) == pictureOf(shownTexture)};
     }
 
     static GLint planetFilter(GLenum which) {
@@ -212,28 +207,14 @@ TEST_F(GameGL, OnlyFreshPressesOfBoundKeysToggle) {
 
 TEST_F(GameGL, WindowShowsTheRawSceneInWireframeTheOutlinesInEdgeModeAndTheGlowOtherwise) {
     wireframeMode = true;
-    markPostProcessingTargets();
-    renderFrame();
-    for (const ColorTarget* target : postProcessingTargets()) {
-        EXPECT_TRUE(isMarked(*target));
-    }
-    EXPECT_TRUE(windowPicture() == pictureOf(screenQuad->sceneColorTexture));
-
+    EXPECT_EQ(renderMarkedFrame(screenQuad->sceneColorTexture), (std::array<bool, 3>{false, false, true}));
     wireframeMode = false;
     edgeMode = true;
-    markPostProcessingTargets();
-    renderFrame();
-    for (const ColorTarget* target : postProcessingTargets()) {
-        EXPECT_FALSE(isMarked(*target));
-    }
-    EXPECT_TRUE(windowPicture() == pictureOf(edgeDetection->edgeTexture));
-
+    EXPECT_EQ(renderMarkedFrame(edgeDetection->edgeTexture), (std::array<bool, 3>{true, true, true}));
     edgeMode = false;
-    renderFrame();
-    const std::vector<unsigned char> finished = pictureOf(bloom->resultTexture);
-    // The outlines alone change the picture enough to tell it from the raw scene at the window's size.
-    ASSERT_FALSE(finished == pictureOf(screenQuad->sceneColorTexture));
-    EXPECT_TRUE(windowPicture() == finished);
+    EXPECT_EQ(renderMarkedFrame(bloom->resultTexture), (std::array<bool, 3>{true, true, true}));
+    // The outlines alone make that picture differ from the raw scene's at the window's size.
+    EXPECT_NE(pictureOf(bloom->resultTexture), pictureOf(screenQuad->sceneColorTexture));
     EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
 }
 
