@@ -5,8 +5,8 @@ uniform sampler2D blurTexture;
 
 out vec4 fragColor;
 
-// How strongly the glow is added: enough to haze the surroundings of a lamp, little enough that a sunlit picture
-// keeps its colours.
+// How strongly the glow is added: enough to haze the surroundings of the sun or a glint, little enough that a
+// sunlit picture keeps its colours.
 const float glowWeight = 0.8;
 
 // The pass covers the picture and the glow texel for texel, so no fetch needs filtering.

@@ -6,8 +6,8 @@ uniform sampler2D colorTexture;
 
 out vec4 fragColor;
 
-// Only what is brighter than the clouds glows: lamps, glints, the shield. Above the threshold a colour keeps the
-// share of itself by which its brightness exceeds it, so the glow fades in instead of switching on.
+// Only what is brighter than the white clouds glows: the sun and the glints. Above the threshold a colour keeps
+// the share of itself by which its brightness exceeds it, so the glow fades in instead of switching on.
 const float threshold = 0.9;
 const vec3 luminanceWeights = vec3(0.2126, 0.7152, 0.0722);
 
