@@ -5,6 +5,8 @@
 #include "app/input.hpp"
 #include "math/camera.hpp"
 #include "platform/console.hpp"
+#include "postfx/bloom.hpp"
+#include "postfx/edge_detection.hpp"
 #include "postfx/scene_framebuffer.hpp"
 #include "postfx/shadow_blur.hpp"
 #include "postfx/shadow_map.hpp"
@@ -185,10 +187,29 @@ void printFramerate() {
     printLine(line.str());
 }
 
+// Outlines first, then the glow over the outlined picture.
+void applyPostProcessing() {
+    const Scene::ScreenQuadModel& quad = *screenQuad->quad;
+    edgeDetection->applyEdges(screenQuad->sceneColorTexture, screenQuad->sceneDepthTexture, quad.vao,
+                              quad.indexCount);
+    bloom->applyBloom(edgeDetection->resultTexture, quad.vao, quad.indexCount);
+}
+
+// Wireframe shows the raw scene, since no post-processing ran; edge mode shows the outlines alone.
+GLuint shownTexture() {
+    if (wireframeMode) {
+        return screenQuad->sceneColorTexture;
+    }
+    if (edgeMode) {
+        return edgeDetection->edgeTexture;
+    }
+    return bloom->resultTexture;
+}
+
 void showOnWindow() {
     glBindFramebuffer(GL_FRAMEBUFFER, 0);
     glViewport(0, 0, windowWidth, windowHeight);
-    screenQuad->quad->drawTexture(screenQuad->sceneColorTexture);
+    screenQuad->quad->drawTexture(shownTexture());
     // The hearts belong to the finished picture only, not to the debug views.
     if (!wireframeMode && !edgeMode) {
         glEnable(GL_BLEND);
@@ -213,6 +234,8 @@ void initializeGame() {
     sunDirection = new glm::vec3(0.0f, 0.0f, 1.0f);
     createWorld();
     createHearts();
+    bloom = new Bloom();
+    edgeDetection = new EdgeDetection();
     shadowBlur = new ShadowBlur();
     handOutPointLights();
     camera->lookAtTarget(player->position());
@@ -254,6 +277,9 @@ void renderGame() {
     glDisable(GL_CULL_FACE);
     glDisable(GL_BLEND);
     glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
+    if (!wireframeMode) {
+        applyPostProcessing();
+    }
     showOnWindow();
 }
 
@@ -271,6 +297,8 @@ void cleanUpGame() {
     destroy(lifePowerUp);
     destroy(shieldPowerUp);
     destroy(hearts);
+    destroy(bloom);
+    destroy(edgeDetection);
     destroy(shadowBlur);
 }
 

@@ -22,6 +22,8 @@ Logicals::SpeedPowerUp* speedPowerUp = nullptr;
 Logicals::LifePowerUp* lifePowerUp = nullptr;
 Logicals::ShieldPowerUp* shieldPowerUp = nullptr;
 HeartsDisplay* hearts = nullptr;
+Bloom* bloom = nullptr;
+EdgeDetection* edgeDetection = nullptr;
 ShadowBlur* shadowBlur = nullptr;
 
 bool mipmappingEnabled = true;

@@ -15,6 +15,8 @@ class Player;
 class DecorationItems;
 class AsteroidSpawner;
 class HeartsDisplay;
+class Bloom;
+class EdgeDetection;
 class ShadowBlur;
 
 namespace Logicals {
@@ -46,6 +48,8 @@ extern Logicals::SpeedPowerUp* speedPowerUp;
 extern Logicals::LifePowerUp* lifePowerUp;
 extern Logicals::ShieldPowerUp* shieldPowerUp;
 extern HeartsDisplay* hearts;
+extern Bloom* bloom;
+extern EdgeDetection* edgeDetection;
 extern ShadowBlur* shadowBlur;
 
 extern bool mipmappingEnabled;

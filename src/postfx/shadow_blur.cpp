@@ -1,6 +1,6 @@
 #include "postfx/shadow_blur.hpp"
 
-#include "render/gl_uniforms.hpp"
+#include "postfx/full_screen_pass.hpp"
 
 #include <utility>
 
@@ -23,21 +23,10 @@ ShadowBlur::~ShadowBlur() {
 
 void ShadowBlur::blur(GLuint sourceTexture, GLuint quadVao, GLuint quadIndexCount) const {
     glViewport(0, 0, size, size);
-    blurInto(firstTarget, *horizontalShader, sourceTexture, quadVao, quadIndexCount);
-    blurInto(secondTarget, *verticalShader, firstTarget.texture, quadVao, quadIndexCount);
-}
-
-void ShadowBlur::blurInto(const ColorTarget& target, const Shader& shader, GLuint sourceTexture,
-                          GLuint quadVao, GLuint quadIndexCount) {
-    glBindFramebuffer(GL_FRAMEBUFFER, target.framebuffer);
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    glUseProgram(shader.program);
-    glActiveTexture(GL_TEXTURE0);
-    glBindTexture(GL_TEXTURE_2D, sourceTexture);
-    setUniform(shader.program, "depthTexture", 0);
-    drawIndexedTriangles(quadVao, quadIndexCount);
-    glBindTexture(GL_TEXTURE_2D, 0);
-    glUseProgram(0);
+    drawFullScreenPass(firstTarget, *horizontalShader, {{"depthTexture", sourceTexture}}, quadVao,
+                       quadIndexCount);
+    drawFullScreenPass(secondTarget, *verticalShader, {{"depthTexture", firstTarget.texture}}, quadVao,
+                       quadIndexCount);
 }
 
 } // namespace Velmora

@@ -28,10 +28,6 @@ public:
     ColorTarget firstTarget;
     ColorTarget secondTarget;
     const GLuint resultTexture;
-
-private:
-    static void blurInto(const ColorTarget& target, const Shader& shader, GLuint sourceTexture,
-                         GLuint quadVao, GLuint quadIndexCount);
 };
 
 } // namespace Velmora

@@ -6,6 +6,9 @@
 #include "app/input.hpp"
 #include "math/camera.hpp"
 #include "math/world_transforms.hpp"
+#include "postfx/bloom.hpp"
+#include "postfx/color_target.hpp"
+#include "postfx/edge_detection.hpp"
 #include "postfx/scene_framebuffer.hpp"
 #include "support/gl_context.hpp"
 #include "support/gl_pixels.hpp"
@@ -118,6 +121,48 @@ protected:
     static GLint playerTexture() {
         player->draw(*shadowBlur);
         return TestSupport::textureOnUnitZero();
+    }
+
+    // The window's columns left of the hearts, which the normal view draws over the picture.
+    static std::vector<unsigned char> leftMargin(const std::vector<unsigned char>& window) {
+        constexpr int marginWidth = 16;
+        std::vector<unsigned char> margin;
+        for (int row = 0; row < windowHeight; ++row) {
+            const auto rowStart = window.begin() + 3 * row * windowWidth;
+            margin.insert(margin.end(), rowStart, rowStart + 3 * marginWidth);
+        }
+        return margin;
+    }
+
+    // The picture that the final copy of a texture gives on the window.
+    static std::vector<unsigned char> pictureOf(GLuint texture) {
+        const ColorTarget target(windowWidth, windowHeight);
+        glBindFramebuffer(GL_FRAMEBUFFER, target.framebuffer);
+        glViewport(0, 0, windowWidth, windowHeight);
+        screenQuad->quad->drawTexture(texture);
+        glBindFramebuffer(GL_FRAMEBUFFER, 0);
+        return TestSupport::readPixels(target.framebuffer, 0, 0, windowWidth, windowHeight);
+    }
+
+    // Renders a frame with the first target of the outlines and the last of the glow filled with a colour
+    // that no pass writes; tells whether each pass ran, and whether the window shows the picture of the
+    // texture.
+    static std::array<bool, 3> renderMarkedFrame(GLuint shownTexture) {
+        const std::array<const ColorTarget*, 2> targets = {&edgeDetection->edgeTarget, &bloom->resultTarget};
+        glClearColor(1.0f, 0.0f, 1.0f, 1.0f);
+        for (const ColorTarget* target : targets) {
+            glBindFramebuffer(GL_FRAMEBUFFER, target->framebuffer);
+            glClear(GL_COLOR_BUFFER_BIT);
+        }
+        glBindFramebuffer(GL_FRAMEBUFFER, 0);
+        glClearColor(0.0f, 1.0f, 1.0f, 0.0f);
+        renderFrame();
+        const auto ran = [](const ColorTarget* target) {
+            return TestSupport::pixelAt(target->framebuffer, 0, 0) != Rgb{255, 0, 255};
+        };
+        return {ran(targets[0]), ran(targets[1]),
+                leftMargin(TestSupport::readPixels(0, 0, 0, windowWidth, windowHeight)) ==
+                    leftMargin(pictureOf(shownTexture))};
     }
 
     static GLint planetFilter(GLenum which) {
@@ -285,6 +330,19 @@ TEST_F(GameGL, OnlyFreshPressesOfBoundKeysToggle) {
     renderFrame();
     EXPECT_EQ(pressKey(GLFW_KEY_F3), "changing to triangle-mode\n");
     EXPECT_FALSE(edgeMode);
+    EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+}
+
+TEST_F(GameGL, WindowShowsTheRawSceneInWireframeTheOutlinesInEdgeModeAndTheGlowOtherwise) {
+    wireframeMode = true;
+    EXPECT_EQ(renderMarkedFrame(screenQuad->sceneColorTexture), (std::array<bool, 3>{false, false, true}));
+    wireframeMode = false;
+    edgeMode = true;
+    EXPECT_EQ(renderMarkedFrame(edgeDetection->edgeTexture), (std::array<bool, 3>{true, true, true}));
+    edgeMode = false;
+    EXPECT_EQ(renderMarkedFrame(bloom->resultTexture), (std::array<bool, 3>{true, true, true}));
+    // The outlines alone make that picture differ from the raw scene's at the window's size.
+    EXPECT_NE(pictureOf(bloom->resultTexture), pictureOf(screenQuad->sceneColorTexture));
     EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
 }
 

@@ -1,6 +1,10 @@
+#include "postfx/bloom.hpp"
+#include "postfx/color_target.hpp"
+#include "postfx/edge_detection.hpp"
 #include "postfx/scene_framebuffer.hpp"
 #include "postfx/shadow_blur.hpp"
 #include "postfx/shadow_map.hpp"
+#include "support/fatal_exit.hpp"
 #include "support/gl_context.hpp"
 
 #include <GLFW/glfw3.h>
@@ -40,8 +44,15 @@ TEST(OffscreenTargetsGL, StayCompleteAndKeepTheirSizesWhateverTheWindowSize) {
     const ShadowMap shadowMap;
     const SceneFramebuffer sceneFramebuffer;
     const ShadowBlur shadowBlur;
+    const EdgeDetection edgeDetection;
+    const Bloom bloom;
     const Size scene{1800, 1000};
     const Size shadow{1024, 1024};
+    const Size reduced{225, 125};
+    const auto expectTarget = [](const ColorTarget& target, const Size& size) {
+        EXPECT_TRUE(isComplete(target.framebuffer));
+        EXPECT_TRUE(textureSize(target.texture) == size);
+    };
 
     for (const Size& window : {Size{320, 180}, Size{1920, 1080}, Size{64, 64}}) {
         resizeWindow(window.width, window.height);
@@ -51,13 +62,23 @@ TEST(OffscreenTargetsGL, StayCompleteAndKeepTheirSizesWhateverTheWindowSize) {
         EXPECT_TRUE(textureSize(sceneFramebuffer.sceneDepthTexture) == scene);
         EXPECT_TRUE(isComplete(shadowMap.framebuffer));
         EXPECT_TRUE(textureSize(shadowMap.depthTexture) == shadow);
-        EXPECT_TRUE(isComplete(shadowBlur.firstTarget.framebuffer));
-        EXPECT_TRUE(textureSize(shadowBlur.firstTarget.texture) == shadow);
-        EXPECT_TRUE(isComplete(shadowBlur.secondTarget.framebuffer));
-        EXPECT_TRUE(textureSize(shadowBlur.resultTexture) == shadow);
+        expectTarget(shadowBlur.firstTarget, shadow);
+        expectTarget(shadowBlur.secondTarget, shadow);
+        expectTarget(edgeDetection.edgeTarget, scene);
+        expectTarget(edgeDetection.resultTarget, scene);
+        expectTarget(bloom.brightTarget, reduced);
+        expectTarget(bloom.horizontalTarget, reduced);
+        expectTarget(bloom.verticalTarget, scene);
+        expectTarget(bloom.resultTarget, scene);
     }
     EXPECT_EQ(shadowBlur.resultTexture, shadowBlur.secondTarget.texture);
     EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+}
+
+// Every colour target of the passes is made the same way; one that cannot be complete, such as one without a
+// single texel, ends the game with the framebuffer message.
+TEST(OffscreenTargetsGLDeathTest, IncompleteTargetEndsTheGameWithTheFramebufferMessage) {
+    EXPECT_FATAL_LINE(ColorTarget(0, 0), "Failed to initialize FBO!");
 }
 
 } // namespace

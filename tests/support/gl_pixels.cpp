@@ -1,6 +1,8 @@
 #include "support/gl_pixels.hpp"
 
 #include <IL/il.h>
+#include <algorithm>
+#include <cstdlib>
 
 namespace TestSupport {
 
@@ -44,6 +46,27 @@ std::vector<unsigned char> readTexture(GLuint texture, int width, int height) {
     glPixelStorei(GL_PACK_ALIGNMENT, 4);
     glBindTexture(GL_TEXTURE_2D, 0);
     return pixels;
+}
+
+std::vector<unsigned char> patternedPicture(int width, int height) {
+    std::vector<unsigned char> picture;
+    picture.reserve(static_cast<size_t>(width * height * 3));
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            picture.insert(picture.end(), {static_cast<unsigned char>(x % 200 + 20),
+                                           static_cast<unsigned char>(y % 200 + 20),
+                                           static_cast<unsigned char>((3 * x + y) % 250)});
+        }
+    }
+    return picture;
+}
+
+int largestDifference(const std::vector<unsigned char>& first, const std::vector<unsigned char>& second) {
+    int largest = 0;
+    for (size_t i = 0; i < first.size() && i < second.size(); ++i) {
+        largest = std::max(largest, std::abs(first[i] - second[i]));
+    }
+    return largest;
 }
 
 void savePng(const std::string& path, const std::vector<unsigned char>& rgb, int width, int height) {

@@ -19,6 +19,11 @@ int brightness(const Rgb& color);
 std::vector<unsigned char> readTexture(GLuint texture, int width, int height);
 // The 2D texture bound on unit 0, which stays active afterwards.
 GLint textureOnUnitZero();
+// A picture with a different colour in neighbouring texels, so that a shift or a blend between texels would
+// show, and no part brighter than a white cloud.
+std::vector<unsigned char> patternedPicture(int width, int height);
+// The largest difference between two pictures of the same size, in levels of one channel.
+int largestDifference(const std::vector<unsigned char>& first, const std::vector<unsigned char>& second);
 // Keeps a picture as PNG for a person to look at, e.g. the rendered test scene.
 void savePng(const std::string& path, const std::vector<unsigned char>& rgb, int width, int height);
 

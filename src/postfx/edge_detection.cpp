@@ -1,0 +1,39 @@
+#include "postfx/edge_detection.hpp"
+
+#include "math/camera.hpp"
+#include "postfx/full_screen_pass.hpp"
+#include "render/gl_uniforms.hpp"
+
+namespace Velmora {
+
+EdgeDetection::EdgeDetection()
+    : edgeShader(
+          std::make_unique<Shader>("Shaders/EdgeDetectionShader.vert", "Shaders/EdgeDetectionShader.frag")),
+      addEdgesShader(std::make_unique<Shader>("Shaders/AddEdgesShader.vert", "Shaders/AddEdgesShader.frag")),
+      edgeTarget(width, height), resultTarget(width, height), edgeTexture(edgeTarget.texture),
+      resultTexture(resultTarget.texture) {
+    // The edge program turns stored depth back into distance from the eye with the game's own projection,
+    // which never changes.
+    glUseProgram(edgeShader->program);
+    setUniform(edgeShader->program, "nearPlane", Camera::nearPlane);
+    setUniform(edgeShader->program, "farPlane", Camera::farPlane);
+    glUseProgram(0);
+}
+
+// Both programs go before the targets, which then release themselves.
+EdgeDetection::~EdgeDetection() {
+    edgeShader.reset();
+    addEdgesShader.reset();
+}
+
+void EdgeDetection::applyEdges(GLuint sceneColorTexture, GLuint sceneDepthTexture, GLuint quadVao,
+                               GLuint quadIndexCount) const {
+    glViewport(0, 0, width, height);
+    drawFullScreenPass(edgeTarget, *edgeShader, {{"depthTexture", sceneDepthTexture}}, quadVao,
+                       quadIndexCount);
+    drawFullScreenPass(resultTarget, *addEdgesShader,
+                       {{"colorTexture", sceneColorTexture}, {"edgeTexture", edgeTexture}}, quadVao,
+                       quadIndexCount);
+}
+
+} // namespace Velmora

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "postfx/color_target.hpp"
+#include "postfx/scene_framebuffer.hpp"
+#include "render/shader.hpp"
+
+#include <GL/glew.h>
+#include <memory>
+
+namespace Velmora {
+
+// The outlines of the cel look: an edge pass finds the jumps in the scene's depth image, and a second pass
+// inks them over the scene's colours. Both images keep the scene's size.
+class EdgeDetection {
+public:
+    static constexpr int width = SceneFramebuffer::width;
+    static constexpr int height = SceneFramebuffer::height;
+
+    EdgeDetection();
+    EdgeDetection(const EdgeDetection&) = delete;
+    EdgeDetection& operator=(const EdgeDetection&) = delete;
+    ~EdgeDetection();
+
+    // Leaves the result target bound and the viewport at the scene's size; the next pass binds its own
+    // target.
+    void applyEdges(GLuint sceneColorTexture, GLuint sceneDepthTexture, GLuint quadVao,
+                    GLuint quadIndexCount) const;
+
+    std::unique_ptr<Shader> edgeShader;
+    std::unique_ptr<Shader> addEdgesShader;
+    ColorTarget edgeTarget;
+    ColorTarget resultTarget;
+    // The outlines alone, dark on white, as edge mode shows them.
+    const GLuint edgeTexture;
+    const GLuint resultTexture;
+};
+
+} // namespace Velmora
