@@ -73,6 +73,10 @@ float highlight(vec3 normal, vec3 toSun) {
     return 0.3 * step(0.5, pow(max(dot(normal, halfway), 0.0), sharpness));
 }
 
+// A lantern's own glass surrounds its light and is lit from inside whichever way it faces, so at night the lamp
+// is the brightest thing on the planet and the bloom makes it glow.
+const float lampGlassReach = 0.06;
+
 // Lantern light fades to nothing at its range; half-Lambert lets it wrap over the ground around the lantern.
 vec3 lanternLight(vec3 normal) {
     vec3 light = vec3(0.0);
@@ -83,7 +87,9 @@ vec3 lanternLight(vec3 normal) {
         vec3 toLight = pointLightPositions[i] - worldPosition;
         float lightDistance = length(toLight);
         float falloff = clamp(1.0 - lightDistance / pointLightRanges[i], 0.0, 1.0);
-        float facing = clamp(0.5 + 0.5 * dot(normal, toLight / max(lightDistance, 1e-4)), 0.0, 1.0);
+        float facing = lightDistance < lampGlassReach
+                           ? 1.0
+                           : clamp(0.5 + 0.5 * dot(normal, toLight / max(lightDistance, 1e-4)), 0.0, 1.0);
         light += pointLightColors[i] * pointLightIntensities[i] * falloff * falloff * facing;
     }
     return light;
