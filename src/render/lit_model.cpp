@@ -64,12 +64,18 @@ void LitModel::setLightAndCamera(const glm::vec3& lightVector, const Camera& cam
 }
 
 void LitModel::setMatrices(const glm::vec3& lightVector, const Camera& camera, const ShadowMap& shadowMap) {
+    setMatrices(camera.viewProjection(), shadowMap.computeLightMVP(lightVector, true, glm::mat4(1.0f)));
+}
+
+void LitModel::setMatrices(const glm::mat4& viewProjection, const glm::mat4& lightViewProjection) {
     const GLuint program = shader->program;
     glUseProgram(program);
-    setUniform(program, "MVPMatrix", camera.viewProjection() * modelMatrix);
+    setUniform(program, "MVPMatrix", viewProjection * modelMatrix);
     setUniform(program, "modelMatrix", modelMatrix);
-    setUniform(program, "normalMatrix", glm::transpose(glm::inverse(modelMatrix)));
-    setUniform(program, "lightMVPMatrix", shadowMap.computeLightMVP(lightVector, true, modelMatrix));
+    // Normals are turned with w = 0 and read back as xyz, so only the upper 3 x 3 block counts; inverting
+    // that block alone costs a fraction of the whole inverse.
+    setUniform(program, "normalMatrix", glm::mat4(glm::transpose(glm::inverse(glm::mat3(modelMatrix)))));
+    setUniform(program, "lightMVPMatrix", lightViewProjection * modelMatrix);
 }
 
 } // namespace Velmora::Scene
