@@ -180,8 +180,8 @@ protected:
     }
 
     static std::unique_ptr<Shader> referenceProgram(const std::string& name) {
-        return std::make_unique<Shader>("Shaders/" + name + ".vert",
-                                        std::string(VELMORA_REFERENCE_SHADERS "/") + name + ".frag");
+        const std::string path = std::string(VELMORA_REFERENCE_SHADERS "/") + name;
+        return std::make_unique<Shader>(path + ".vert", path + ".frag");
     }
 
     // The blurred shadow map as depths, decoded from its whole steps in red and remainder in green.
