@@ -72,9 +72,7 @@ void LitModel::setMatrices(const glm::mat4& viewProjection, const glm::mat4& lig
     glUseProgram(program);
     setUniform(program, "MVPMatrix", viewProjection * modelMatrix);
     setUniform(program, "modelMatrix", modelMatrix);
-    // Normals are turned with w = 0 and read back as xyz, so only the upper 3 x 3 block counts; inverting
-    // that block alone costs a fraction of the whole inverse.
-    setUniform(program, "normalMatrix", glm::mat4(glm::transpose(glm::inverse(glm::mat3(modelMatrix)))));
+    setUniform(program, "normalMatrix", glm::transpose(glm::inverse(modelMatrix)));
     setUniform(program, "lightMVPMatrix", lightViewProjection * modelMatrix);
 }
 
