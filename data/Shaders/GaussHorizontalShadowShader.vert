@@ -1,12 +1,9 @@
 #version 330 core
 
-// Fixed locations: every full-screen program draws through the one vertex array recorded for this program.
+// Fixed location: every full-screen program draws through the one vertex array recorded for the screen quad. The
+// blur addresses whole texels by the fragment's position, so it takes no texture coordinate.
 layout(location = 0) in vec3 position;
-layout(location = 2) in vec2 uv;
-
-out vec2 textureCoordinate;
 
 void main() {
-    textureCoordinate = uv;
     gl_Position = vec4(position, 1.0);
 }

@@ -1,7 +1,5 @@
 #version 330 core
 
-in vec2 textureCoordinate;
-
 uniform sampler2D depthTexture;
 
 out vec4 fragColor;
@@ -12,9 +10,11 @@ const int radius = 9;
 const float weights[10] = float[](0.114724, 0.110136, 0.097443, 0.079455, 0.059708, 0.041352, 0.026394, 0.015526,
                                   0.008417, 0.004206);
 
-// The first pass wrote whole 1/255 steps in red and the remainder, scaled by 255, in green.
-float depthAt(vec2 position) {
-    vec2 encoded = texture(depthTexture, position).rg;
+// The first pass wrote whole 1/255 steps in red and the remainder, scaled by 255, in green. The pass covers the
+// first target texel for texel, so every tap is a whole texel away and needs no filtering; clamping at the border,
+// which holds no caster, reads the same empty depth as the texture's repeat did.
+float depthAt(ivec2 texel, ivec2 last) {
+    vec2 encoded = texelFetch(depthTexture, clamp(texel, ivec2(0), last), 0).rg;
     return encoded.r + encoded.g / 255.0;
 }
 
@@ -27,11 +27,12 @@ vec3 encodeDepth(float depth) {
 }
 
 void main() {
-    vec2 texelStep = vec2(0.0, 1.0) / vec2(textureSize(depthTexture, 0));
-    float depth = weights[0] * depthAt(textureCoordinate);
+    ivec2 texel = ivec2(gl_FragCoord.xy);
+    ivec2 last = textureSize(depthTexture, 0) - 1;
+    float depth = weights[0] * depthAt(texel, last);
     for (int i = 1; i <= radius; ++i) {
-        depth += weights[i] * depthAt(textureCoordinate + float(i) * texelStep);
-        depth += weights[i] * depthAt(textureCoordinate - float(i) * texelStep);
+        depth += weights[i] * depthAt(texel + i * ivec2(0, 1), last);
+        depth += weights[i] * depthAt(texel - i * ivec2(0, 1), last);
     }
     fragColor = vec4(encodeDepth(depth), 1.0);
 }

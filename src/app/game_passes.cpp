@@ -3,6 +3,7 @@
 #include "app/game_state.hpp"
 #include "app/game_window.hpp"
 #include "app/input.hpp"
+#include "app/render_step_timer.hpp"
 #include "math/camera.hpp"
 #include "platform/console.hpp"
 #include "postfx/bloom.hpp"
@@ -122,6 +123,12 @@ void updateModels(const glm::vec3& light) {
     }
 }
 
+void finishStep(RenderStep step) {
+    if (renderStepTimer != nullptr) {
+        renderStepTimer->stepFinished(step);
+    }
+}
+
 void updateShadowMatrix(const Scene::SceneObject& model, const glm::vec3& light) {
     model.setShadowLightMatrix(shadowMap->computeLightMVP(light, false, model.modelMatrix));
 }
@@ -145,7 +152,9 @@ void renderShadowPass() {
     for (Logicals::PowerUp* powerUp : powerUps()) {
         powerUp->drawShadow();
     }
+    finishStep(RenderStep::ShadowPass);
     shadowBlur->blur(shadowMap->depthTexture, screenQuad->quad->vao, screenQuad->quad->indexCount);
+    finishStep(RenderStep::ShadowBlur);
 }
 
 // Face culling is on exactly while the backface-culling key says it is activated.
@@ -162,15 +171,20 @@ int renderScenePass() {
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glViewport(0, 0, SceneFramebuffer::width, SceneFramebuffer::height);
     skyCube->model->draw(nullptr);
+    finishStep(RenderStep::Sky);
     applyFaceCulling();
     planet->model->draw(shadowBlur);
+    finishStep(RenderStep::Planet);
     player->draw(*shadowBlur);
+    finishStep(RenderStep::Player);
     int renderedObjects = alwaysRenderedObjects;
     renderedObjects += decorationItems->draw(*camera->frustum, frustumCullingEnabled, *shadowBlur);
+    finishStep(RenderStep::HousesAndLanterns);
     if (asteroidsStarted) {
         renderedObjects +=
             asteroids->draw(*sunDirection, *camera, frustumCullingEnabled, *shadowMap, *shadowBlur);
     }
+    finishStep(RenderStep::Asteroids);
     // The items are closed boxes, so their back faces can always go; wireframe keeps every line on show.
     if (!wireframeMode) {
         glEnable(GL_CULL_FACE);
@@ -178,6 +192,7 @@ int renderScenePass() {
     for (Logicals::PowerUp* powerUp : powerUps()) {
         renderedObjects += powerUp->draw(*shadowBlur);
     }
+    finishStep(RenderStep::PowerUps);
     return renderedObjects;
 }
 
@@ -192,7 +207,9 @@ void applyPostProcessing() {
     const Scene::ScreenQuadModel& quad = *screenQuad->quad;
     edgeDetection->applyEdges(screenQuad->sceneColorTexture, screenQuad->sceneDepthTexture, quad.vao,
                               quad.indexCount);
+    finishStep(RenderStep::Edges);
     bloom->applyBloom(edgeDetection->resultTexture, quad.vao, quad.indexCount);
+    finishStep(RenderStep::Bloom);
 }
 
 // Wireframe shows the raw scene, since no post-processing ran; edge mode shows the outlines alone.
@@ -215,6 +232,7 @@ void showOnWindow() {
         glEnable(GL_BLEND);
         hearts->draw(screenQuad->quad->vao, screenQuad->quad->indexCount, player->lives);
     }
+    finishStep(RenderStep::CompositeAndHearts);
 }
 
 // The hit that takes the last life ends the game once: from the next frame on nothing updates any more.

@@ -25,6 +25,7 @@ HeartsDisplay* hearts = nullptr;
 Bloom* bloom = nullptr;
 EdgeDetection* edgeDetection = nullptr;
 ShadowBlur* shadowBlur = nullptr;
+RenderStepTimer* renderStepTimer = nullptr;
 
 bool mipmappingEnabled = true;
 bool transparencyEnabled = true;

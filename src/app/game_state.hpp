@@ -18,6 +18,7 @@ class HeartsDisplay;
 class Bloom;
 class EdgeDetection;
 class ShadowBlur;
+class RenderStepTimer;
 
 namespace Logicals {
 class SpeedPowerUp;
@@ -51,6 +52,8 @@ extern HeartsDisplay* hearts;
 extern Bloom* bloom;
 extern EdgeDetection* edgeDetection;
 extern ShadowBlur* shadowBlur;
+// Null in the game; a benchmark sets one to time the render steps.
+extern RenderStepTimer* renderStepTimer;
 
 extern bool mipmappingEnabled;
 extern bool transparencyEnabled;

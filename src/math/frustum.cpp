@@ -75,11 +75,14 @@ bool isSphereOfPointsInFrustum(const Frustum& frustum, const std::vector<float>&
     if (vertexCount == 0) {
         return true;
     }
-    glm::vec3 centre(0.0f);
+    // The mean of the moved vertices is the moved mean of the vertices, so the centre takes one transform,
+    // not one a vertex.
+    glm::vec3 modelCentre(0.0f);
     for (std::size_t v = 0; v < vertexCount; ++v) {
-        centre += transformedVertex(positions, v, model);
+        modelCentre += glm::vec3(positions[3 * v], positions[3 * v + 1], positions[3 * v + 2]);
     }
-    centre /= static_cast<float>(vertexCount);
+    const glm::vec3 centre =
+        glm::vec3(model * glm::vec4(modelCentre / static_cast<float>(vertexCount), 1.0f));
 
     float radius = 0.0f;
     for (std::size_t v = 0; v < vertexCount; ++v) {

@@ -64,12 +64,16 @@ void LitModel::setLightAndCamera(const glm::vec3& lightVector, const Camera& cam
 }
 
 void LitModel::setMatrices(const glm::vec3& lightVector, const Camera& camera, const ShadowMap& shadowMap) {
+    setMatrices(camera.viewProjection(), shadowMap.computeLightMVP(lightVector, true, glm::mat4(1.0f)));
+}
+
+void LitModel::setMatrices(const glm::mat4& viewProjection, const glm::mat4& lightViewProjection) {
     const GLuint program = shader->program;
     glUseProgram(program);
-    setUniform(program, "MVPMatrix", camera.viewProjection() * modelMatrix);
+    setUniform(program, "MVPMatrix", viewProjection * modelMatrix);
     setUniform(program, "modelMatrix", modelMatrix);
     setUniform(program, "normalMatrix", glm::transpose(glm::inverse(modelMatrix)));
-    setUniform(program, "lightMVPMatrix", shadowMap.computeLightMVP(lightVector, true, modelMatrix));
+    setUniform(program, "lightMVPMatrix", lightViewProjection * modelMatrix);
 }
 
 } // namespace Velmora::Scene

@@ -31,6 +31,9 @@ public:
     // once, then the four matrices of the current modelMatrix before each draw.
     void setLightAndCamera(const glm::vec3& lightVector, const Camera& camera);
     void setMatrices(const glm::vec3& lightVector, const Camera& camera, const ShadowMap& shadowMap);
+    // The same, from the camera's view-projection and the shadow map's biased light view-projection, which a
+    // frame's asteroids share and which are worked out once for all of them.
+    void setMatrices(const glm::mat4& viewProjection, const glm::mat4& lightViewProjection);
 
     Texture* colorTexture = nullptr;
     Material* material = nullptr;

@@ -1,6 +1,7 @@
 #include "world/asteroid_spawner.hpp"
 
 #include "math/camera.hpp"
+#include "postfx/shadow_map.hpp"
 #include "world/player.hpp"
 
 #include <utility>
@@ -39,6 +40,8 @@ void AsteroidSpawner::update(const glm::vec3& light, double frameTime, const Cam
 
 int AsteroidSpawner::draw(const glm::vec3& light, const Camera& camera, bool cullingEnabled,
                           const ShadowMap& shadowMap, const ShadowBlur& shadowBlur) {
+    const glm::mat4 viewProjection = camera.viewProjection();
+    const glm::mat4 lightViewProjection = shadowMap.computeLightMVP(light, true, glm::mat4(1.0f));
     int drawn = 0;
     for (const auto& asteroid : shower->asteroidList) {
         if (!asteroid->inPlay()) {
@@ -50,7 +53,7 @@ int AsteroidSpawner::draw(const glm::vec3& light, const Camera& camera, bool cul
             continue;
         }
         ++drawn;
-        model->setMatrices(light, camera, shadowMap);
+        model->setMatrices(viewProjection, lightViewProjection);
         model->draw(&shadowBlur);
     }
     return drawn;

@@ -10,6 +10,8 @@
 #include "postfx/color_target.hpp"
 #include "postfx/edge_detection.hpp"
 #include "postfx/scene_framebuffer.hpp"
+#include "postfx/shadow_blur.hpp"
+#include "render/shader.hpp"
 #include "support/gl_context.hpp"
 #include "support/gl_pixels.hpp"
 #include "world/asteroid_spawner.hpp"
@@ -18,12 +20,15 @@
 #include "world/planet.hpp"
 #include "world/player.hpp"
 #include "world/shield_power_up.hpp"
+#include "world/sky_cube.hpp"
 #include "world/speed_power_up.hpp"
 
 #include <GLFW/glfw3.h>
 #include <array>
 #include <cstdlib>
 #include <gtest/gtest.h>
+#include <memory>
+#include <utility>
 
 using namespace Velmora;
 using TestSupport::brightness;
@@ -165,6 +170,31 @@ protected:
                     leftMargin(pictureOf(shownTexture))};
     }
 
+    // The game's programs that were made faster, exchanged with the programs they replaced; a second exchange
+    // puts the game's back.
+    static void exchangeReferencePrograms(std::array<std::unique_ptr<Shader>, 3>& references) {
+        skyCube->shader.swap(references[0]);
+        skyCube->model->shader = skyCube->shader.get();
+        shadowBlur->horizontalShader.swap(references[1]);
+        shadowBlur->verticalShader.swap(references[2]);
+    }
+
+    static std::unique_ptr<Shader> referenceProgram(const std::string& name) {
+        const std::string path = std::string(VELMORA_REFERENCE_SHADERS "/") + name;
+        return std::make_unique<Shader>(path + ".vert", path + ".frag");
+    }
+
+    // The blurred shadow map as depths, decoded from its whole steps in red and remainder in green.
+    static std::vector<double> blurredShadowDepths() {
+        const std::vector<unsigned char> encoded =
+            TestSupport::readTexture(shadowBlur->resultTexture, ShadowBlur::size, ShadowBlur::size);
+        std::vector<double> depths;
+        for (size_t texel = 0; texel + 2 < encoded.size(); texel += 3) {
+            depths.push_back((encoded[texel] + encoded[texel + 1] / 255.0) / 255.0);
+        }
+        return depths;
+    }
+
     static GLint planetFilter(GLenum which) {
         GLint filter = 0;
         glBindTexture(GL_TEXTURE_2D, planet->texture->id);
@@ -198,6 +228,46 @@ TEST_F(GameGL, FrameShowsThePlanetInTheSkyLitOnTheSunsSide) {
 
     const Rgb skyCorner = meanColor(screenQuad->framebuffer, 20, SceneFramebuffer::height - 60, 40, 40);
     EXPECT_TRUE(isBluest(skyCorner)) << skyCorner[0] << " " << skyCorner[1] << " " << skyCorner[2];
+}
+
+// Each speed-up of a program must leave the picture as it was: the frame drawn with the programs as they were
+// before, kept beside this test, agrees with today's but for rounding, by day and at dusk, when both skies
+// mix.
+TEST_F(GameGL, FasterProgramsDrawTheFrameTheFormerProgramsDrew) {
+    std::array<std::unique_ptr<Shader>, 3> references = {referenceProgram("SkyCubeShader"),
+                                                         referenceProgram("GaussHorizontalShadowShader"),
+                                                         referenceProgram("GaussVerticalShadowShader")};
+    // Both frames of a pair must see the same items.
+    std::array<float, 3> spawnRates{};
+    for (size_t i = 0; i < spawnRates.size(); ++i) {
+        spawnRates[i] = std::exchange(powerUps()[i]->spawnRate, 0.0f);
+    }
+    const glm::vec3 up = glm::normalize(player->position());
+    const glm::vec3 across = glm::normalize(glm::cross(up, glm::vec3(0.3f, 0.2f, 0.9f)));
+    for (const glm::vec3& sun : {glm::normalize(up + across), glm::normalize(across + 0.1f * up)}) {
+        *sunDirection = sun;
+        renderFrame();
+        const std::vector<unsigned char> scene = TestSupport::readPixels(
+            screenQuad->framebuffer, 0, 0, SceneFramebuffer::width, SceneFramebuffer::height);
+        const std::vector<double> shadow = blurredShadowDepths();
+        exchangeReferencePrograms(references);
+        renderFrame();
+        const std::vector<unsigned char> formerScene = TestSupport::readPixels(
+            screenQuad->framebuffer, 0, 0, SceneFramebuffer::width, SceneFramebuffer::height);
+        const std::vector<double> formerShadow = blurredShadowDepths();
+        exchangeReferencePrograms(references);
+
+        EXPECT_LT(TestSupport::shareDifferingBy(scene, formerScene, 3), 0.001);
+        size_t shadowOutliers = 0;
+        for (size_t texel = 0; texel < shadow.size(); ++texel) {
+            shadowOutliers += std::abs(shadow[texel] - formerShadow[texel]) > 1e-4 ? 1 : 0;
+        }
+        EXPECT_LT(static_cast<double>(shadowOutliers) / static_cast<double>(shadow.size()), 0.001);
+    }
+    for (size_t i = 0; i < spawnRates.size(); ++i) {
+        powerUps()[i]->spawnRate = spawnRates[i];
+    }
+    EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
 }
 
 TEST_F(GameGL, SkyOverThePlayerDarkensWhenTheSunIsBehindThePlanet) {

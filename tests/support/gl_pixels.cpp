@@ -69,6 +69,15 @@ int largestDifference(const std::vector<unsigned char>& first, const std::vector
     return largest;
 }
 
+double shareDifferingBy(const std::vector<unsigned char>& first, const std::vector<unsigned char>& second,
+                        int levels) {
+    size_t differing = 0;
+    for (size_t i = 0; i < first.size() && i < second.size(); ++i) {
+        differing += std::abs(first[i] - second[i]) > levels ? 1 : 0;
+    }
+    return first.empty() ? 0.0 : static_cast<double>(differing) / static_cast<double>(first.size());
+}
+
 void savePng(const std::string& path, const std::vector<unsigned char>& rgb, int width, int height) {
     ILuint image = 0;
     ilGenImages(1, &image);

@@ -24,6 +24,10 @@ GLint textureOnUnitZero();
 std::vector<unsigned char> patternedPicture(int width, int height);
 // The largest difference between two pictures of the same size, in levels of one channel.
 int largestDifference(const std::vector<unsigned char>& first, const std::vector<unsigned char>& second);
+// The share of channel values, 0 to 1, that differ by more than the given levels between two pictures:
+// rounding moves a few values by a level or two, a changed look moves many.
+double shareDifferingBy(const std::vector<unsigned char>& first, const std::vector<unsigned char>& second,
+                        int levels);
 // Keeps a picture as PNG for a person to look at, e.g. the rendered test scene.
 void savePng(const std::string& path, const std::vector<unsigned char>& rgb, int width, int height);
 

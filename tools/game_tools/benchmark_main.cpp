@@ -1,66 +1,162 @@
-// Times whole frames of the real game (update and render, finished on the GPU) and reports the peak memory;
-// speed and memory targets are read off here, never asserted in tests.
+// Times the real game: each render step of a frame, the same frame at its floor (flat models, copy passes),
+// the cost of asteroids in play, the start to the first frame and the peak memory. Speed and memory targets
+// are read off here, never asserted in tests.
 #include "app/game_state.hpp"
+#include "asteroid_field.hpp"
+#include "floor_programs.hpp"
+#include "frame_figures.hpp"
 #include "headless_game.hpp"
-#include "postfx/scene_framebuffer.hpp"
-#include "postfx/shadow_map.hpp"
+#include "step_clock.hpp"
+#include "world/asteroid_spawner.hpp"
+#include "world/decoration_items.hpp"
+#include "world/life_power_up.hpp"
+#include "world/player.hpp"
+#include "world/shield_power_up.hpp"
+#include "world/speed_power_up.hpp"
 
 #include <GL/glew.h>
 #include <algorithm>
+#include <array>
 #include <chrono>
-#include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <sys/resource.h>
-#include <vector>
 
 namespace {
 
-constexpr int benchmarkWidth = 1280;
-constexpr int benchmarkHeight = 720;
+using Clock = std::chrono::steady_clock;
 
-double millisecondsOfFrame(Velmora::HeadlessGame& game) {
-    const auto start = std::chrono::steady_clock::now();
-    game.runFrame(1.0 / 60.0);
-    // Timer queries are unreliable on software renderers; finishing the frame and reading a clock is not.
-    glFinish();
-    const auto end = std::chrono::steady_clock::now();
-    return std::chrono::duration<double, std::milli>(end - start).count();
+constexpr double frameTime = 1.0 / 60.0;
+// A dense shower for the frame whose steps are timed, so that the asteroids' step weighs something.
+constexpr int showerInPlay = 100;
+constexpr unsigned int fieldSeed = 5;
+
+double millisecondsSince(Clock::time_point start) {
+    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
 }
 
-long peakMemoryKilobytes() {
+struct FrameTimes {
+    double frameMs;
+    double updateMs;
+};
+
+// One whole frame, finished on the GPU; with a step clock each render step is finished and timed on its own.
+FrameTimes timedFrame(Velmora::HeadlessGame& game, Velmora::StepClock* stepClock) {
+    const auto start = Clock::now();
+    game.update(frameTime);
+    const double updateMs = millisecondsSince(start);
+    if (stepClock != nullptr) {
+        stepClock->start();
+    }
+    Velmora::renderStepTimer = stepClock;
+    game.renderAndShow();
+    glFinish();
+    Velmora::renderStepTimer = nullptr;
+    return {millisecondsSince(start), updateMs};
+}
+
+// The same asteroids in the same places before every series, so that each series draws the same frames.
+void layOutShower(int count) {
+    Velmora::fillShowerInView(*Velmora::asteroids->shower, *Velmora::camera, Velmora::player->position(),
+                              count, fieldSeed);
+    Velmora::asteroidsStarted = true;
+}
+
+// Median frame and update times over a series, after one frame that settles the caches.
+FrameTimes medianFrame(Velmora::HeadlessGame& game, int frames) {
+    timedFrame(game, nullptr);
+    std::vector<double> frameMs;
+    std::vector<double> updateMs;
+    for (int frame = 0; frame < frames; ++frame) {
+        const FrameTimes times = timedFrame(game, nullptr);
+        frameMs.push_back(times.frameMs);
+        updateMs.push_back(times.updateMs);
+    }
+    return {Velmora::medianOf(frameMs), Velmora::medianOf(updateMs)};
+}
+
+std::array<double, Velmora::renderStepCount> medianSteps(Velmora::HeadlessGame& game, int frames) {
+    Velmora::StepClock stepClock;
+    for (int frame = 0; frame < frames; ++frame) {
+        timedFrame(game, &stepClock);
+    }
+    return stepClock.medians();
+}
+
+// Every item lies on the planet, so that the power-ups' step draws all three.
+void layOutPowerUps() {
+    const std::array<Velmora::Logicals::PowerUp*, 3> items = {Velmora::speedPowerUp, Velmora::lifePowerUp,
+                                                              Velmora::shieldPowerUp};
+    for (Velmora::Logicals::PowerUp* item : items) {
+        item->spawned = true;
+        item->collected = false;
+        item->placeOnPlanet(*Velmora::player, *Velmora::decorationItems);
+    }
+}
+
+void measureFrameAndFloor(Velmora::HeadlessGame& game, Velmora::FrameFigures& figures) {
+    layOutPowerUps();
+    layOutShower(showerInPlay);
+    const FrameTimes frame = medianFrame(game, figures.frames);
+    figures.frameMs = frame.frameMs;
+    figures.updateMs = frame.updateMs;
+    layOutShower(showerInPlay);
+    figures.stepMs = medianSteps(game, figures.frames);
+
+    Velmora::FloorPrograms floor;
+    floor.exchange();
+    layOutShower(showerInPlay);
+    figures.floorFrameMs = medianFrame(game, figures.frames).frameMs;
+    layOutShower(showerInPlay);
+    figures.floorStepMs = medianSteps(game, figures.frames);
+    floor.exchange();
+}
+
+void measureAsteroidScaling(Velmora::HeadlessGame& game, Velmora::FrameFigures& figures) {
+    for (const int count : {0, 100, 1000, 10000}) {
+        layOutShower(count);
+        const FrameTimes times = medianFrame(game, figures.frames);
+        figures.scaling.push_back({count, times.frameMs, times.updateMs});
+    }
+}
+
+double peakMemoryMiB() {
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_maxrss;
+    return static_cast<double>(usage.ru_maxrss) / 1024.0;
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
-    const int frames = argc > 1 ? std::max(1, std::atoi(argv[1])) : 60;
+    const auto start = Clock::now();
+    Velmora::FrameFigures figures;
+    figures.frames = 9;
+    bool json = false;
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--json") == 0) {
+            json = true;
+        } else {
+            figures.frames = std::max(1, std::atoi(argv[i]));
+        }
+    }
     std::srand(1);
-    const auto setUpStart = std::chrono::steady_clock::now();
-    Velmora::HeadlessGame game(benchmarkWidth, benchmarkHeight);
-    const double setUpSeconds =
-        std::chrono::duration<double>(std::chrono::steady_clock::now() - setUpStart).count();
-    const GLubyte* renderer = glGetString(GL_RENDERER);
+    Velmora::HeadlessGame game(1280, 720);
+    game.runFrame(frameTime);
+    glFinish();
+    figures.startToFirstFrameSeconds = millisecondsSince(start) / 1000.0;
+    figures.renderer = reinterpret_cast<const char*>(glGetString(GL_RENDERER));
+    // A still sun gives every series the same light.
+    Velmora::sunMovementEnabled = false;
 
-    millisecondsOfFrame(game);
-    std::vector<double> times;
-    for (int frame = 0; frame < frames; ++frame) {
-        times.push_back(millisecondsOfFrame(game));
+    measureFrameAndFloor(game, figures);
+    figures.gamePeakMemoryMiB = peakMemoryMiB();
+    measureAsteroidScaling(game, figures);
+    figures.peakMemoryMiB = peakMemoryMiB();
+    if (json) {
+        Velmora::printJson(figures);
+    } else {
+        Velmora::printText(figures);
     }
-    std::sort(times.begin(), times.end());
-    double total = 0.0;
-    for (double time : times) {
-        total += time;
-    }
-    std::printf("renderer: %s\n", reinterpret_cast<const char*>(renderer));
-    std::printf("set-up: %.2f s\n", setUpSeconds);
-    std::printf("frames: %d at %d x %d (scene %d x %d, shadow map %d x %d)\n", frames, benchmarkWidth,
-                benchmarkHeight, Velmora::SceneFramebuffer::width, Velmora::SceneFramebuffer::height,
-                Velmora::ShadowMap::size, Velmora::ShadowMap::size);
-    std::printf("frame time: mean %.1f ms, median %.1f ms, worst %.1f ms (%.1f fps)\n", total / frames,
-                times[times.size() / 2], times.back(), 1000.0 * frames / total);
-    std::printf("peak memory: %.1f MiB\n", static_cast<double>(peakMemoryKilobytes()) / 1024.0);
     return 0;
 }

@@ -50,8 +50,16 @@ HeadlessGame::~HeadlessGame() {
 }
 
 void HeadlessGame::runFrame(double frameTime) {
+    update(frameTime);
+    renderAndShow();
+}
+
+void HeadlessGame::update(double frameTime) {
     deltaTime = frameTime;
     updateGame();
+}
+
+void HeadlessGame::renderAndShow() {
     renderGame();
     glfwSwapBuffers(window);
 }

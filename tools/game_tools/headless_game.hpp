@@ -16,6 +16,9 @@ public:
 
     // One update and render pass with the given frame time, as the frame loop runs them.
     void runFrame(double frameTime);
+    // The two halves of a frame, for a benchmark that times them apart.
+    void update(double frameTime);
+    void renderAndShow();
     // The window's picture, RGB rows bottom-up as GL and DevIL both keep them.
     std::vector<unsigned char> windowPixels() const;
     void savePng(const std::string& path) const;

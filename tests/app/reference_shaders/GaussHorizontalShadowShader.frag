@@ -1,0 +1,35 @@
+#version 330 core
+
+in vec2 textureCoordinate;
+
+uniform sampler2D depthTexture;
+
+out vec4 fragColor;
+
+// Gaussian with a deviation of 3.5 texels over 19 taps, one texel apart, normalised to a sum of 1: the edges of a
+// shadow soften over about a dozen texels while a character's shadow, some 34 texels wide, keeps its core.
+const int radius = 9;
+const float weights[10] = float[](0.114724, 0.110136, 0.097443, 0.079455, 0.059708, 0.041352, 0.026394, 0.015526,
+                                  0.008417, 0.004206);
+
+float depthAt(vec2 position) {
+    return texture(depthTexture, position).r;
+}
+
+// The target holds only 8 bits per channel: the depth goes out as whole 1/255 steps in red and the remainder,
+// scaled up by 255, in green, which keeps it to about 1/65000. Red + green / 255 is linear in both channels, so
+// filtering and blurring the two channels filters and blurs the depth itself.
+vec3 encodeDepth(float depth) {
+    float steps = floor(depth * 255.0);
+    return vec3(steps / 255.0, depth * 255.0 - steps, 0.0);
+}
+
+void main() {
+    vec2 texelStep = vec2(1.0, 0.0) / vec2(textureSize(depthTexture, 0));
+    float depth = weights[0] * depthAt(textureCoordinate);
+    for (int i = 1; i <= radius; ++i) {
+        depth += weights[i] * depthAt(textureCoordinate + float(i) * texelStep);
+        depth += weights[i] * depthAt(textureCoordinate - float(i) * texelStep);
+    }
+    fragColor = vec4(encodeDepth(depth), 1.0);
+}

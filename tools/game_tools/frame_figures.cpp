@@ -1,0 +1,94 @@
+#include "frame_figures.hpp"
+
+#include "postfx/scene_framebuffer.hpp"
+#include "postfx/shadow_map.hpp"
+
+#include <algorithm>
+#include <cstdio>
+
+namespace Velmora {
+namespace {
+
+// The names the figures go by, in step order.
+constexpr std::array<const char*, renderStepCount> stepNames = {
+    "shadow pass",         "shadow blur", "sky",       "planet", "player",
+    "houses and lanterns", "asteroids",   "power-ups", "edges",  "bloom",
+    "composite and hearts"};
+
+// The renderer's name is the only text that comes from outside; quotes, backslashes and control characters
+// would break the object.
+std::string jsonString(const std::string& text) {
+    std::string quoted = "\"";
+    for (const char c : text) {
+        if (c == '"' || c == '\\') {
+            quoted += '\\';
+        }
+        quoted += static_cast<unsigned char>(c) < 0x20 ? ' ' : c;
+    }
+    return quoted + "\"";
+}
+
+void printStepsJson(const FrameFigures& figures) {
+    std::printf("\"passes\":[");
+    for (size_t step = 0; step < stepNames.size(); ++step) {
+        std::printf("%s{\"pass\":\"%s\",\"ms\":%.3f,\"floorMs\":%.3f}", step == 0 ? "" : ",", stepNames[step],
+                    figures.stepMs[step], figures.floorStepMs[step]);
+    }
+    std::printf("],");
+}
+
+void printScalingJson(const FrameFigures& figures) {
+    std::printf("\"asteroidScaling\":[");
+    for (size_t i = 0; i < figures.scaling.size(); ++i) {
+        const AsteroidScaling& row = figures.scaling[i];
+        std::printf("%s{\"asteroidsInPlay\":%d,\"frameMs\":%.3f,\"updateMs\":%.3f}", i == 0 ? "" : ",",
+                    row.asteroidsInPlay, row.frameMs, row.updateMs);
+    }
+    std::printf("],");
+}
+
+} // namespace
+
+double medianOf(std::vector<double> values) {
+    if (values.empty()) {
+        return 0.0;
+    }
+    const auto middle = values.begin() + static_cast<std::ptrdiff_t>(values.size() / 2);
+    std::nth_element(values.begin(), middle, values.end());
+    return *middle;
+}
+
+void printText(const FrameFigures& figures) {
+    std::printf("renderer: %s\n", figures.renderer.c_str());
+    std::printf("medians of %d frames at 1280 x 720 (scene %d x %d, shadow map %d x %d)\n", figures.frames,
+                SceneFramebuffer::width, SceneFramebuffer::height, ShadowMap::size, ShadowMap::size);
+    std::printf("start to first frame: %.2f s\n", figures.startToFirstFrameSeconds);
+    for (size_t step = 0; step < stepNames.size(); ++step) {
+        std::printf("%s: %.1f ms (floor %.1f ms)\n", stepNames[step], figures.stepMs[step],
+                    figures.floorStepMs[step]);
+    }
+    std::printf("update: %.1f ms\n", figures.updateMs);
+    std::printf("frame: %.1f ms (%.1f fps), floor %.1f ms\n", figures.frameMs, 1000.0 / figures.frameMs,
+                figures.floorFrameMs);
+    std::printf("ratio to floor: %.2f\n", figures.frameMs / figures.floorFrameMs);
+    for (const AsteroidScaling& row : figures.scaling) {
+        std::printf("asteroids in play %d: frame %.1f ms, update %.2f ms\n", row.asteroidsInPlay, row.frameMs,
+                    row.updateMs);
+    }
+    std::printf("peak memory: %.1f MiB (%.1f MiB before the asteroid scaling)\n", figures.peakMemoryMiB,
+                figures.gamePeakMemoryMiB);
+}
+
+void printJson(const FrameFigures& figures) {
+    std::printf("{\"renderer\":%s,\"frames\":%d,\"startToFirstFrameSeconds\":%.3f,",
+                jsonString(figures.renderer).c_str(), figures.frames, figures.startToFirstFrameSeconds);
+    printStepsJson(figures);
+    std::printf("\"updateMs\":%.3f,\"frameMs\":%.3f,\"floorFrameMs\":%.3f,\"ratioToFloor\":%.3f,",
+                figures.updateMs, figures.frameMs, figures.floorFrameMs,
+                figures.frameMs / figures.floorFrameMs);
+    printScalingJson(figures);
+    std::printf("\"gamePeakMemoryMiB\":%.1f,\"peakMemoryMiB\":%.1f}\n", figures.gamePeakMemoryMiB,
+                figures.peakMemoryMiB);
+}
+
+} // namespace Velmora

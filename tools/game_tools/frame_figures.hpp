@@ -1,0 +1,39 @@
+#pragma once
+
+#include "app/render_step_timer.hpp"
+
+#include <array>
+#include <string>
+#include <vector>
+
+namespace Velmora {
+
+struct AsteroidScaling {
+    int asteroidsInPlay = 0;
+    double frameMs = 0.0;
+    double updateMs = 0.0;
+};
+
+// Everything one benchmark run measures; times are medians over the run's frames, in milliseconds.
+struct FrameFigures {
+    std::string renderer;
+    int frames = 0;
+    double startToFirstFrameSeconds = 0.0;
+    std::array<double, renderStepCount> stepMs{};
+    std::array<double, renderStepCount> floorStepMs{};
+    double updateMs = 0.0;
+    double frameMs = 0.0;
+    double floorFrameMs = 0.0;
+    std::vector<AsteroidScaling> scaling;
+    // The peak over the game's own frames, and over the whole run with its dense asteroid fields.
+    double gamePeakMemoryMiB = 0.0;
+    double peakMemoryMiB = 0.0;
+};
+
+double medianOf(std::vector<double> values);
+// One line a figure, for a person to read.
+void printText(const FrameFigures& figures);
+// The same figures as one JSON object, for a script to read.
+void printJson(const FrameFigures& figures);
+
+} // namespace Velmora
