@@ -1,11 +1,13 @@
 // Times the real game: each render step of a frame, the same frame at its floor (flat models, copy passes),
 // the cost of asteroids in play, the start to the first frame and the peak memory. Speed and memory targets
-// are read off here, never asserted in tests.
+// are read off here, never asserted in tests. With --soak <frames> it plays a long game instead and reports
+// how memory and GL errors fared.
 #include "app/game_state.hpp"
 #include "asteroid_field.hpp"
 #include "floor_programs.hpp"
 #include "frame_figures.hpp"
 #include "headless_game.hpp"
+#include "soak.hpp"
 #include "step_clock.hpp"
 #include "world/asteroid_spawner.hpp"
 #include "world/decoration_items.hpp"
@@ -129,6 +131,10 @@ double peakMemoryMiB() {
 } // namespace
 
 int main(int argc, char** argv) {
+    if (argc == 3 && std::strcmp(argv[1], "--soak") == 0) {
+        Velmora::runSoak(std::max(1, std::atoi(argv[2])));
+        return 0;
+    }
     const auto start = Clock::now();
     Velmora::FrameFigures figures;
     figures.frames = 9;
