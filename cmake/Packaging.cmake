@@ -18,5 +18,9 @@ set(CPACK_DEBIAN_COMPRESSION_TYPE gzip)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
     "libglfw3 (>= 3.3), libglew2.2, libassimp5, libdevil1c2, libopenal1, libsndfile1, libopengl0, libglx0, \
 libstdc++6, libgcc-s1, libc6")
+# A sanitizer build's game also loads the sanitizers' run-time libraries.
+if(VELMORA_SANITIZE)
+    string(APPEND CPACK_DEBIAN_PACKAGE_DEPENDS ", libasan8, libubsan1")
+endif()
 
 include(CPack)

@@ -58,7 +58,8 @@ void openWindow() {
     asteroidSpawnRate = config->asteroidSpawnRate;
     asteroidSpawnDuration = config->asteroidSpawnDuration;
 
-    // GLFW asserts on a negative size instead of refusing it; 2147483648 and longer numbers read as negative.
+    // GLFW asserts on a negative size instead of refusing it, and the X server fails on sides past its
+    // limits.
     if (!isOpenableSide(windowWidth) || !isOpenableSide(windowHeight)) {
         failToOpenWindow();
     }

@@ -2,9 +2,11 @@
 
 #include "platform/console.hpp"
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <limits>
 #include <string>
 
 namespace Velmora {
@@ -45,8 +47,12 @@ private:
     int lineNumber = 0;
 };
 
+// Read the way atoi reads, except that a number beyond the range of int, which atoi leaves undefined, is held
+// at the nearest end of the range.
 int toInt(const std::string& line) {
-    return std::atoi(line.c_str());
+    const long value = std::strtol(line.c_str(), nullptr, 10);
+    return static_cast<int>(
+        std::clamp<long>(value, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
 }
 
 } // namespace

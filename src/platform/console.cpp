@@ -1,5 +1,7 @@
 #include "platform/console.hpp"
 
+#include "platform/fatal_exit.hpp"
+
 #include <csignal>
 #include <cstdlib>
 #include <fcntl.h>
@@ -8,26 +10,6 @@
 #include <unistd.h>
 
 namespace Velmora {
-namespace {
-
-// The console waits so that the message stays readable, but only when a person is at the terminal: scripts
-// and tests with no terminal on standard input must never hang.
-void pauseConsole() {
-    if (isatty(STDIN_FILENO) == 0) {
-        return;
-    }
-    std::string ignored;
-    std::getline(std::cin, ignored);
-}
-
-[[noreturn]] void exitAfterPause() {
-    pauseConsole();
-    std::cout.flush();
-    // No clean-up runs after a fatal error: the GL context and the game objects are left to the system.
-    std::_Exit(-1);
-}
-
-} // namespace
 
 void prepareConsole() {
     // A closed descriptor would be handed to the next file opened, such as the X connection, and every
@@ -49,13 +31,13 @@ void printLine(const std::string& line) {
 
 void fatalError(const std::string& message) {
     printLine(message);
-    exitAfterPause();
+    exitAfterFatalError();
 }
 
 void fatalError(const std::string& message, const std::string& detail) {
     printLine(message);
     printLine(detail);
-    exitAfterPause();
+    exitAfterFatalError();
 }
 
 } // namespace Velmora

@@ -8,6 +8,7 @@
 #include <assimp/postprocess.h>
 #include <assimp/scene.h>
 #include <fstream>
+#include <utility>
 
 namespace Velmora::Scene {
 namespace {
@@ -78,27 +79,37 @@ const aiScene* SceneObject::importObj(const std::string& path) {
     return scene;
 }
 
-void SceneObject::copyMesh(const std::string& meshPath) {
+MeshData SceneObject::readMesh(const std::string& meshPath) {
     const aiScene* scene = importObj(meshPath);
     if (scene == nullptr || scene->mMeshes == nullptr || scene->mNumMeshes == 0 ||
         !isDrawableMesh(scene->mMeshes[0])) {
         fatalError("Failed to read .obj - file: " + meshPath);
     }
     const aiMesh* mesh = scene->mMeshes[0];
-    vertexCount = mesh->mNumVertices;
-    for (unsigned int i = 0; i < vertexCount; ++i) {
+    MeshData data;
+    for (unsigned int i = 0; i < mesh->mNumVertices; ++i) {
         const aiVector3D& position = mesh->mVertices[i];
         const aiVector3D& normal = mesh->mNormals[i];
         const aiVector3D& uv = mesh->mTextureCoords[0][i];
-        positions.insert(positions.end(), {position.x, position.y, position.z});
-        normals.insert(normals.end(), {normal.x, normal.y, normal.z});
-        uvs.insert(uvs.end(), {uv.x, uv.y});
+        data.positions.insert(data.positions.end(), {position.x, position.y, position.z});
+        data.normals.insert(data.normals.end(), {normal.x, normal.y, normal.z});
+        data.uvs.insert(data.uvs.end(), {uv.x, uv.y});
     }
-    indexCount = 3 * mesh->mNumFaces;
     for (unsigned int f = 0; f < mesh->mNumFaces; ++f) {
         const unsigned int* faceIndices = mesh->mFaces[f].mIndices;
-        indices.insert(indices.end(), {faceIndices[0], faceIndices[1], faceIndices[2]});
+        data.indices.insert(data.indices.end(), {faceIndices[0], faceIndices[1], faceIndices[2]});
     }
+    return data;
+}
+
+void SceneObject::copyMesh(const std::string& meshPath) {
+    MeshData mesh = readMesh(meshPath);
+    positions = std::move(mesh.positions);
+    indices = std::move(mesh.indices);
+    normals = std::move(mesh.normals);
+    uvs = std::move(mesh.uvs);
+    vertexCount = static_cast<GLuint>(positions.size() / 3);
+    indexCount = static_cast<GLuint>(indices.size());
 }
 
 void SceneObject::createBuffers() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "render/mesh_data.hpp"
 #include "render/shader.hpp"
 
 #include <GL/glew.h>
@@ -35,6 +36,9 @@ public:
 
     // One importer serves the whole game; the scene it returns lives until the next import.
     static const aiScene* importObj(const std::string& path);
+    // Imports the mesh and copies it out of the importer's scene, ending the program if it cannot be drawn.
+    // It needs no GL context.
+    static MeshData readMesh(const std::string& meshPath);
 
     Shader* shader = nullptr;
     std::unique_ptr<Shader> shadowShader;

@@ -13,10 +13,11 @@ public:
     Texture& operator=(const Texture&) = delete;
     ~Texture();
 
-    GLuint id = 0;
-
-private:
+    // Decodes the file into DevIL's store, bound as its current image, and returns its RGB bytes, which
+    // belong to DevIL; ends the program on a file it cannot decode. It needs no GL context.
     static const unsigned char* loadImage(const std::string& path, int& width, int& height);
+
+    GLuint id = 0;
 };
 
 } // namespace Velmora

@@ -3,6 +3,7 @@
 #include "support/test_folder.hpp"
 
 #include <gtest/gtest.h>
+#include <limits>
 
 using namespace Velmora;
 using TestSupport::TestFolder;
@@ -52,6 +53,8 @@ TEST(FullscreenConfig, ConvertsNumbersLikeAtoi) {
     EXPECT_EQ(readFullscreen("false\nwide\n+7x\n").width, 0);
     EXPECT_EQ(readFullscreen("false\nwide\n+7x\n").height, 7);
     EXPECT_EQ(readFullscreen("false\n640\n\n").height, 0);
+    EXPECT_EQ(readFullscreen("false\n99999999999\n-4294967296000\n").width, std::numeric_limits<int>::max());
+    EXPECT_EQ(readFullscreen("false\n99999999999\n-4294967296000\n").height, std::numeric_limits<int>::min());
 }
 
 TEST(FullscreenConfigDeathTest, RejectsAnyFirstLineButTheTwoWords) {
