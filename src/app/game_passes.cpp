@@ -166,10 +166,24 @@ void applyFaceCulling() {
     }
 }
 
+// The sky is drawn first, yet the planet hides much of it, and the planet's far half lies behind its near
+// one. With the planet's depth in place first, both fail the depth test before they are shaded, and the
+// picture stays the same: the sky is drawn where the planet is not, and the planet's near side where it is.
+// Lines at the same depth would hide each other, so the wireframe view draws the plain way.
+void drawPlanetDepthFirst() {
+    if (!planetDepthFirst || wireframeMode) {
+        return;
+    }
+    applyFaceCulling();
+    planet->model->drawDepthBehind();
+    glDisable(GL_CULL_FACE);
+}
+
 int renderScenePass() {
     glBindFramebuffer(GL_FRAMEBUFFER, screenQuad->framebuffer);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glViewport(0, 0, SceneFramebuffer::width, SceneFramebuffer::height);
+    drawPlanetDepthFirst();
     skyCube->model->draw(nullptr);
     finishStep(RenderStep::Sky);
     applyFaceCulling();
