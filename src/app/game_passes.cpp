@@ -167,16 +167,13 @@ void applyFaceCulling() {
 }
 
 // The sky is drawn first, yet the planet hides much of it, and the planet's far half lies behind its near
-// one. With the planet's depth in place first, both fail the depth test before they are shaded, and the
-// picture stays the same: the sky is drawn where the planet is not, and the planet's near side where it is.
-// Lines at the same depth would hide each other, so the wireframe view draws the plain way.
+// one. With a ball inside the planet in the depth buffer first, both fail the depth test before they are
+// shaded. The wireframe view shows the sky's lines through the gaps between the planet's, so it draws the
+// plain way.
 void drawPlanetDepthFirst() {
-    if (!planetDepthFirst || wireframeMode) {
-        return;
+    if (planetDepthFirst && !wireframeMode) {
+        planet->occluder->drawDepth();
     }
-    applyFaceCulling();
-    planet->model->drawDepthBehind();
-    glDisable(GL_CULL_FACE);
 }
 
 int renderScenePass() {

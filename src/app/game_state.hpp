@@ -54,8 +54,8 @@ extern EdgeDetection* edgeDetection;
 extern ShadowBlur* shadowBlur;
 // Null in the game; a benchmark sets one to time the render steps.
 extern RenderStepTimer* renderStepTimer;
-// The planet's depth goes in before the sky (see the scene pass); off, the frame is drawn the longer way that
-// must give the same picture.
+// A ball inside the planet goes into the depth buffer before the sky (see the scene pass); off, the frame is
+// drawn the longer way that must give the same picture.
 extern bool planetDepthFirst;
 
 extern bool mipmappingEnabled;

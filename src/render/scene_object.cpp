@@ -127,20 +127,6 @@ void SceneObject::drawShadow() const {
     glUseProgram(0);
 }
 
-// Only the depth, pushed a little behind where the object's own draw puts it: whatever is drawn next and lies
-// behind the object fails the depth test before it is shaded, while the object's own draw still passes
-// wherever it covers. The object's own program places every point exactly where its draw will.
-void SceneObject::drawDepthBehind() const {
-    glColorMask(GL_FALSE, GL_FALSE, GL_FALSE, GL_FALSE);
-    glEnable(GL_POLYGON_OFFSET_FILL);
-    glPolygonOffset(1.0f, 4.0f);
-    glUseProgram(shader->program);
-    drawIndexedTriangles(vao, indexCount);
-    glUseProgram(0);
-    glDisable(GL_POLYGON_OFFSET_FILL);
-    glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
-}
-
 void SceneObject::setShadowLightMatrix(const glm::mat4& lightMVPMatrix) const {
     glUseProgram(shadowShader->program);
     setUniform(shadowShader->program, "lightMVPMatrix", lightMVPMatrix);

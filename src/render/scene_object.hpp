@@ -29,7 +29,6 @@ public:
 
     virtual void draw(const ShadowBlur* shadowBlur) = 0;
     void drawShadow() const;
-    void drawDepthBehind() const;
     // The light matrix stays set in the object's own shadow program until the shadow pass draws it.
     void setShadowLightMatrix(const glm::mat4& lightMVPMatrix) const;
     bool isInViewFrustum(const Frustum& frustum, bool cullingEnabled) const;
