@@ -65,12 +65,14 @@ float sunHidden(float lambert) {
 }
 
 // A small hard-edged glint rather than a white disc: on a planet this small the camera is always close enough to
-// the surface that a plain Blinn lobe would cover a large part of it.
+// the surface that a plain Blinn lobe would cover a large part of it. The glint is where the lobe, the cosine
+// raised to the sharpness, reaches one half: comparing the cosine with the sharpness-th root of one half draws
+// the same edge without a power a pixel.
 float highlight(vec3 normal, vec3 toSun) {
     vec3 toCamera = normalize(cameraPosition.xyz - worldPosition);
     vec3 halfway = normalize(toSun + toCamera);
     float sharpness = 4.0 * max(shininess, 1.0);
-    return 0.3 * step(0.5, pow(max(dot(normal, halfway), 0.0), sharpness));
+    return dot(normal, halfway) >= exp2(-1.0 / sharpness) ? 0.3 : 0.0;
 }
 
 // A lantern's own glass surrounds its light and is lit from inside whichever way it faces, so at night the lamp
@@ -85,7 +87,12 @@ vec3 lanternLight(vec3 normal) {
             continue;
         }
         vec3 toLight = pointLightPositions[i] - worldPosition;
-        float lightDistance = length(toLight);
+        // Most of the planet lies beyond every lantern's reach, where the light adds nothing.
+        float squaredDistance = dot(toLight, toLight);
+        if (squaredDistance >= pointLightRanges[i] * pointLightRanges[i]) {
+            continue;
+        }
+        float lightDistance = sqrt(squaredDistance);
         float falloff = clamp(1.0 - lightDistance / pointLightRanges[i], 0.0, 1.0);
         float facing = lightDistance < lampGlassReach
                            ? 1.0
@@ -106,7 +113,8 @@ void main() {
 
     vec3 albedo = texture(colorTexture, textureCoordinate).rgb;
     vec3 sunlight = diffuseFactor * sunBand(lambert) * sunVisible;
-    vec3 shine = specularFactor * highlight(normal, toSun) * sunVisible;
+    // The night side shows no glint, so it need not work one out.
+    vec3 shine = sunVisible > 0.0 ? specularFactor * highlight(normal, toSun) * sunVisible : vec3(0.0);
     vec3 light = ambientFactor + ownLight(normal) + sunlight + diffuseFactor * lanternLight(normal);
     fragColor = vec4(albedo * light + shine, 1.0);
 }

@@ -11,10 +11,11 @@ const float weights[10] = float[](0.114724, 0.110136, 0.097443, 0.079455, 0.0597
                                   0.008417, 0.004206);
 
 // The first pass wrote whole 1/255 steps in red and the remainder, scaled by 255, in green. The pass covers the
-// first target texel for texel, so every tap is a whole texel away and needs no filtering; clamping at the border,
-// which holds no caster, reads the same empty depth as the texture's repeat did.
-float depthAt(ivec2 texel, ivec2 last) {
-    vec2 encoded = texelFetch(depthTexture, clamp(texel, ivec2(0), last), 0).rg;
+// first target texel for texel, so every tap is a whole texel away and needs no filtering (linear filtering
+// between two taps would round red to whole steps again, an error of up to half a step of depth). Only the row
+// moves; clamping it at the border, which holds no caster, reads the same empty depth as the texture's repeat did.
+float depthAt(int column, int row, int lastRow) {
+    vec2 encoded = texelFetch(depthTexture, ivec2(column, clamp(row, 0, lastRow)), 0).rg;
     return encoded.r + encoded.g / 255.0;
 }
 
@@ -28,11 +29,10 @@ vec3 encodeDepth(float depth) {
 
 void main() {
     ivec2 texel = ivec2(gl_FragCoord.xy);
-    ivec2 last = textureSize(depthTexture, 0) - 1;
-    float depth = weights[0] * depthAt(texel, last);
+    int lastRow = textureSize(depthTexture, 0).y - 1;
+    float depth = weights[0] * depthAt(texel.x, texel.y, lastRow);
     for (int i = 1; i <= radius; ++i) {
-        depth += weights[i] * depthAt(texel + i * ivec2(0, 1), last);
-        depth += weights[i] * depthAt(texel - i * ivec2(0, 1), last);
+        depth += weights[i] * (depthAt(texel.x, texel.y + i, lastRow) + depthAt(texel.x, texel.y - i, lastRow));
     }
     fragColor = vec4(encodeDepth(depth), 1.0);
 }

@@ -1,9 +1,8 @@
 #version 330 core
 
 in vec3 skyPosition;
+flat in float daylight;
 
-uniform vec3 lightVector;
-uniform vec3 playerPosition;
 uniform sampler2D colorTextureDay;
 uniform sampler2D colorTextureNight;
 
@@ -41,9 +40,6 @@ vec3 sampleSky(sampler2D sky, vec3 p) {
 }
 
 void main() {
-    // Sun high over the player: day; sun below the player's horizon: night; a short dusk and dawn between.
-    float sunHeight = dot(normalize(playerPosition), normalize(lightVector));
-    float daylight = smoothstep(-0.25, 0.25, sunHeight);
     vec3 day = daylight > 0.0 ? sampleSky(colorTextureDay, skyPosition) : vec3(0.0);
     vec3 night = daylight < 1.0 ? sampleSky(colorTextureNight, skyPosition) : vec3(0.0);
     fragColor = vec4(mix(night, day, daylight), 1.0);

@@ -166,10 +166,21 @@ void applyFaceCulling() {
     }
 }
 
+// The sky is drawn first, yet the planet hides much of it, and the planet's far half lies behind its near
+// one. With a ball inside the planet in the depth buffer first, both fail the depth test before they are
+// shaded. The wireframe view shows the sky's lines through the gaps between the planet's, so it draws the
+// plain way.
+void drawPlanetDepthFirst() {
+    if (planetDepthFirst && !wireframeMode) {
+        planet->occluder->drawDepth();
+    }
+}
+
 int renderScenePass() {
     glBindFramebuffer(GL_FRAMEBUFFER, screenQuad->framebuffer);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glViewport(0, 0, SceneFramebuffer::width, SceneFramebuffer::height);
+    drawPlanetDepthFirst();
     skyCube->model->draw(nullptr);
     finishStep(RenderStep::Sky);
     applyFaceCulling();

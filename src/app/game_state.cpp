@@ -26,6 +26,7 @@ Bloom* bloom = nullptr;
 EdgeDetection* edgeDetection = nullptr;
 ShadowBlur* shadowBlur = nullptr;
 RenderStepTimer* renderStepTimer = nullptr;
+bool planetDepthFirst = true;
 
 bool mipmappingEnabled = true;
 bool transparencyEnabled = true;

@@ -54,6 +54,9 @@ extern EdgeDetection* edgeDetection;
 extern ShadowBlur* shadowBlur;
 // Null in the game; a benchmark sets one to time the render steps.
 extern RenderStepTimer* renderStepTimer;
+// A ball inside the planet goes into the depth buffer before the sky (see the scene pass); off, the frame is
+// drawn the longer way that must give the same picture.
+extern bool planetDepthFirst;
 
 extern bool mipmappingEnabled;
 extern bool transparencyEnabled;

@@ -25,6 +25,9 @@ public:
 
     std::unique_ptr<Shader> horizontalShader;
     std::unique_ptr<Shader> verticalShader;
+    // Linear and clamped to the edge: the horizontal pass reads the depth map between texels through it,
+    // while the map keeps its own nearest filter for everything else that reads it.
+    GLuint linearSampler = 0;
     ColorTarget firstTarget;
     ColorTarget secondTarget;
     const GLuint resultTexture;

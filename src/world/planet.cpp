@@ -1,5 +1,7 @@
 #include "world/planet.hpp"
 
+#include "math/camera.hpp"
+
 #include <utility>
 
 namespace Velmora {
@@ -11,10 +13,12 @@ Planet::Planet() {
     model = std::make_unique<Scene::PlanetModel>(glm::mat4(1.0f), shader.get(), "SceneObjects/Planet.obj");
     model->colorTexture = texture.get();
     model->material = material.get();
+    occluder = std::make_unique<PlanetOccluder>();
 }
 
 Planet::~Planet() {
     // The program goes before the texture, the material and finally the mesh that referred to them.
+    occluder.reset();
     shader.reset();
     texture.reset();
     material.reset();
@@ -27,6 +31,7 @@ void Planet::uploadMaterialAndLights(PointLightArrays lights) {
 
 void Planet::update(const glm::vec3& light, const Camera& camera, const ShadowMap& shadowMap) {
     model->setFrameUniforms(light, camera, shadowMap);
+    occluder->update(camera.viewProjection() * model->modelMatrix);
 }
 
 } // namespace Velmora

@@ -5,6 +5,7 @@
 #include "render/shader.hpp"
 #include "render/texture.hpp"
 #include "world/planet_model.hpp"
+#include "world/planet_occluder.hpp"
 
 #include <glm/glm.hpp>
 #include <memory>
@@ -29,6 +30,7 @@ public:
     std::unique_ptr<Texture> texture;
     std::unique_ptr<Shader> shader;
     std::unique_ptr<Material> material;
+    std::unique_ptr<PlanetOccluder> occluder;
 };
 
 } // namespace Velmora

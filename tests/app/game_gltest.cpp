@@ -170,13 +170,17 @@ protected:
                     leftMargin(pictureOf(shownTexture))};
     }
 
-    // The game's programs that were made faster, exchanged with the programs they replaced; a second exchange
-    // puts the game's back.
-    static void exchangeReferencePrograms(std::array<std::unique_ptr<Shader>, 3>& references) {
+    // The game's programs that were made faster, exchanged with the programs they replaced, and the planet's
+    // depth drawn first or not; a second exchange puts the game's way back.
+    static void exchangeReferencePrograms(std::array<std::unique_ptr<Shader>, 4>& references) {
         skyCube->shader.swap(references[0]);
         skyCube->model->shader = skyCube->shader.get();
         shadowBlur->horizontalShader.swap(references[1]);
         shadowBlur->verticalShader.swap(references[2]);
+        planet->shader.swap(references[3]);
+        planet->model->shader = planet->shader.get();
+        planet->uploadMaterialAndLights(decorationItems->pointLights());
+        planetDepthFirst = !planetDepthFirst;
     }
 
     static std::unique_ptr<Shader> referenceProgram(const std::string& name) {
@@ -234,9 +238,9 @@ TEST_F(GameGL, FrameShowsThePlanetInTheSkyLitOnTheSunsSide) {
 // before, kept beside this test, agrees with today's but for rounding, by day and at dusk, when both skies
 // mix.
 TEST_F(GameGL, FasterProgramsDrawTheFrameTheFormerProgramsDrew) {
-    std::array<std::unique_ptr<Shader>, 3> references = {referenceProgram("SkyCubeShader"),
-                                                         referenceProgram("GaussHorizontalShadowShader"),
-                                                         referenceProgram("GaussVerticalShadowShader")};
+    std::array<std::unique_ptr<Shader>, 4> references = {
+        referenceProgram("SkyCubeShader"), referenceProgram("GaussHorizontalShadowShader"),
+        referenceProgram("GaussVerticalShadowShader"), referenceProgram("celShader")};
     // Both frames of a pair must see the same items.
     std::array<float, 3> spawnRates{};
     for (size_t i = 0; i < spawnRates.size(); ++i) {
