@@ -52,7 +52,9 @@ press_key space 0.1
 wait_for_line "continue game"
 sleep 1.5
 window_snapshot resumed
-[ "$(changed_pixels paused resumed)" -lt 2000 ] || fail "$CASE: W tapped while paused walked the character"
+# A step of the character turns the whole planet under the camera; a power-up that appears or bobs meanwhile
+# changes a few small patches only.
+[ "$(changed_pixels paused resumed)" -lt 8000 ] || fail "$CASE: W tapped while paused walked the character"
 [ "$(largest_count_after "continue game")" -lt 50 ] || fail "$CASE: Enter tapped while paused started the shower"
 press_key Return 0.05
 wait_for_line "You lost! (0 lives remaining)" 90
