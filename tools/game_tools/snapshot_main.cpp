@@ -1,10 +1,18 @@
 // Renders the picture of the game that the README shows: the real set-up and passes, the camera a little
-// closer than at the start, a low sun that throws long shadows.
+// closer than at the start, a low sun that throws long shadows, a few rocks falling and the items lying
+// about.
 #include "app/game_state.hpp"
+#include "asteroid_field.hpp"
 #include "headless_game.hpp"
 #include "math/camera.hpp"
+#include "world/asteroid_spawner.hpp"
+#include "world/decoration_items.hpp"
+#include "world/life_power_up.hpp"
 #include "world/player.hpp"
+#include "world/shield_power_up.hpp"
+#include "world/speed_power_up.hpp"
 
+#include <array>
 #include <cstdio>
 #include <cstdlib>
 #include <glm/glm.hpp>
@@ -23,6 +31,20 @@ int main(int argc, char** argv) {
         Velmora::camera->zoomCamera(Velmora::player->position(), 0.05f);
     }
     Velmora::camera->tiltCamera(Velmora::player->position(), -60.0f, 0.25f);
+    Velmora::fillShowerInView(*Velmora::asteroids->shower, *Velmora::camera, Velmora::player->position(), 12,
+                              4);
+    Velmora::asteroidsStarted = true;
+    // The three items in a row in front of the character, where the camera sees them.
+    const glm::vec3 right(Velmora::camera->worldTransform[0]);
+    const glm::vec3 down = -glm::vec3(Velmora::camera->worldTransform[1]);
+    const std::array<Velmora::Logicals::PowerUp*, 3> items = {Velmora::speedPowerUp, Velmora::lifePowerUp,
+                                                              Velmora::shieldPowerUp};
+    for (int i = 0; i < 3; ++i) {
+        const glm::vec3 spot =
+            Velmora::player->position() + 0.25f * static_cast<float>(i - 1) * right + 0.3f * down;
+        items[i]->spawned = true;
+        items[i]->model->modelMatrix[3] = glm::vec4(1.1f * glm::normalize(spot), 1.0f);
+    }
     for (int frame = 0; frame < 3; ++frame) {
         game.runFrame(1.0 / 60.0);
     }
