@@ -8,6 +8,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds="${1:-20}"
 jobs="$(nproc)"
+# The fuzzers need clang and its fuzzing runtime besides what the game needs.
+./scripts/install-deps.sh clang libclang-rt-14-dev
 
 cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELMORA_SANITIZE=ON >/dev/null
 cmake --build build-asan -j"$jobs"

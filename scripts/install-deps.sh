@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs every Debian package that building, playing and testing Velmora needs. Safe to run again.
+# Installs every Debian package that building, playing and testing Velmora needs, and any further packages named
+# on the command line. Safe to run again.
 set -euo pipefail
 
 packages=(
@@ -8,6 +9,7 @@ packages=(
   libopenal-dev libopenal1 libsndfile1-dev
   libgtest-dev
   xvfb xauth xdotool x11-apps imagemagick libgl1-mesa-dri python3
+  "$@"
 )
 
 missing=()
