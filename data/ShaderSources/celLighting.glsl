@@ -83,21 +83,20 @@ const float lampGlassReach = 0.06;
 vec3 lanternLight(vec3 normal) {
     vec3 light = vec3(0.0);
     for (int i = 0; i < 4; ++i) {
-        if (pointLightRanges[i] <= 0.0) {
-            continue;
-        }
         vec3 toLight = pointLightPositions[i] - worldPosition;
-        // Most of the planet lies beyond every lantern's reach, where the light adds nothing.
         float squaredDistance = dot(toLight, toLight);
-        if (squaredDistance >= pointLightRanges[i] * pointLightRanges[i]) {
-            continue;
+        float range = pointLightRanges[i];
+        // Most of the planet lies beyond every lantern's reach, where the light adds nothing; an unused light has
+        // no range. One test and one reciprocal root keep the loop cheap where software renderers run it for all.
+        if (range > 0.0 && squaredDistance < range * range) {
+            float inverseDistance = inversesqrt(max(squaredDistance, 1e-8));
+            float lightDistance = squaredDistance * inverseDistance;
+            float falloff = clamp(1.0 - lightDistance / range, 0.0, 1.0);
+            float facing = lightDistance < lampGlassReach
+                               ? 1.0
+                               : clamp(0.5 + 0.5 * dot(normal, toLight) * inverseDistance, 0.0, 1.0);
+            light += pointLightColors[i] * pointLightIntensities[i] * falloff * falloff * facing;
         }
-        float lightDistance = sqrt(squaredDistance);
-        float falloff = clamp(1.0 - lightDistance / pointLightRanges[i], 0.0, 1.0);
-        float facing = lightDistance < lampGlassReach
-                           ? 1.0
-                           : clamp(0.5 + 0.5 * dot(normal, toLight / max(lightDistance, 1e-4)), 0.0, 1.0);
-        light += pointLightColors[i] * pointLightIntensities[i] * falloff * falloff * facing;
     }
     return light;
 }
