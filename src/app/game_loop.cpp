@@ -4,7 +4,6 @@
 #include "app/game_passes.hpp"
 #include "app/game_state.hpp"
 #include "app/game_window.hpp"
-#include "app/input.hpp"
 #include "platform/console.hpp"
 #include "platform/sound.hpp"
 
@@ -43,11 +42,10 @@ void runFrames() {
         deltaTime = now - previousFrameTime;
         previousFrameTime = now;
         glfwPollEvents();
-        processHeldKeys();
+        advanceGame(deltaTime);
         if (glfwGetKey(window, GLFW_KEY_ESCAPE) == GLFW_PRESS) {
             running = false;
         }
-        updateGame();
         renderGame();
         glfwSwapBuffers(window);
         reportGlError();

@@ -13,6 +13,7 @@
 #include "postfx/shadow_map.hpp"
 #include "world/asteroid_spawner.hpp"
 #include "world/decoration_items.hpp"
+#include "world/frame_steps.hpp"
 #include "world/hearts_display.hpp"
 #include "world/life_power_up.hpp"
 #include "world/planet.hpp"
@@ -95,31 +96,31 @@ void registerCallbacks() {
     glfwSetKeyCallback(window, keyCallback);
 }
 
-glm::vec3 frameLightVector() {
+glm::vec3 frameLightVector(double stepTime) {
     if (sunMovementEnabled) {
-        return advanceSun(*sunDirection, glm::vec3(0.0f, 1.0f, 0.0f), 10.0f, deltaTime);
+        return advanceSun(*sunDirection, glm::vec3(0.0f, 1.0f, 0.0f), 10.0f, stepTime);
     }
     return *sunDirection;
 }
 
 // The life takes effect at once, so only the timed kinds have an effect to advance.
-void spawnCollectAndExpirePowerUps() {
+void spawnCollectAndExpirePowerUps(double stepTime) {
     for (Logicals::PowerUp* powerUp : powerUps()) {
-        powerUp->rollSpawn(deltaTime, *player, *decorationItems);
+        powerUp->rollSpawn(stepTime, *player, *decorationItems);
         powerUp->checkCollect(*player);
         if (powerUp != lifePowerUp) {
-            powerUp->updateEffect(*player, deltaTime);
+            powerUp->updateEffect(*player, stepTime);
         }
     }
 }
 
-void updateModels(const glm::vec3& light) {
+void updateModels(const glm::vec3& light, double stepTime) {
     planet->update(light, *camera, *shadowMap);
     player->updateUniforms(light, *camera, *shadowMap);
     skyCube->update(light, player->position(), *camera);
     decorationItems->update(light, *camera, *shadowMap);
     for (Logicals::PowerUp* powerUp : powerUps()) {
-        powerUp->update(light, *camera, *shadowMap, deltaTime);
+        powerUp->update(light, *camera, *shadowMap, stepTime);
     }
 }
 
@@ -271,16 +272,24 @@ void initializeGame() {
     registerCallbacks();
 }
 
-void updateGame() {
+void advanceGame(double frameTime) {
+    const FrameSteps steps = FrameSteps::split(frameTime);
+    for (int step = 0; step < steps.count; ++step) {
+        processHeldKeys(steps.length);
+        updateGame(steps.length);
+    }
+}
+
+void updateGame(double stepTime) {
     if (gamePaused || gameLost) {
         return;
     }
-    const glm::vec3 light = frameLightVector();
-    spawnCollectAndExpirePowerUps();
-    updateModels(light);
+    const glm::vec3 light = frameLightVector(stepTime);
+    spawnCollectAndExpirePowerUps(stepTime);
+    updateModels(light, stepTime);
     updateShadowMatrices(light);
     if (asteroidsStarted) {
-        asteroids->update(light, deltaTime, *camera);
+        asteroids->update(light, stepTime, *camera);
     }
     camera->lookAtTarget(player->position());
     checkForLoss();

@@ -45,27 +45,27 @@ void setMinificationFilter(GLint filter, const Texture& texture) {
     glBindTexture(GL_TEXTURE_2D, 0);
 }
 
-// Exactly one step per frame; the camera then swings about the same axis so it keeps its place behind the
-// player.
-void walk(const WalkIntent& intent) {
+// Exactly one step per update step; the camera then swings about the same axis so it keeps its place behind
+// the player.
+void walk(const WalkIntent& intent, double stepTime) {
     const float speed = player->speed;
     const glm::vec3 cameraPosition = camera->position();
     const ObstaclePositions& obstacles = decorationItems->obstaclePositions();
     glm::vec3 axis(0.0f);
     float cameraAngle = 0.0f;
     if (intent.isDiagonal()) {
-        player->moveDiagonally(axis, cameraPosition, intent.diagonalCode(), speed, deltaTime, obstacles);
+        player->moveDiagonally(axis, cameraPosition, intent.diagonalCode(), speed, stepTime, obstacles);
         cameraAngle = speed;
     } else if (intent.forward != 0) {
         cameraAngle = static_cast<float>(intent.forward) * speed;
-        player->moveForward(axis, cameraPosition, cameraAngle, deltaTime, obstacles);
+        player->moveForward(axis, cameraPosition, cameraAngle, stepTime, obstacles);
     } else if (intent.side != 0) {
         cameraAngle = static_cast<float>(intent.side) * speed;
-        player->moveSideways(axis, cameraPosition, cameraAngle, deltaTime, obstacles);
+        player->moveSideways(axis, cameraPosition, cameraAngle, stepTime, obstacles);
     } else {
         return;
     }
-    camera->rotateCamera(cameraAngle, deltaTime, axis);
+    camera->rotateCamera(cameraAngle, stepTime, axis);
 }
 
 void toggle(bool& flag, const char* activated, const char* deactivated) {
@@ -126,9 +126,10 @@ void handleKeyPress(int key) {
 
 } // namespace
 
-void processHeldKeys() {
-    // Sticky keys keep a tap until it is polled, so the keys are polled even while frozen: a tap made during
-    // a pause is used up there instead of acting on the first frame after it.
+void processHeldKeys(double stepTime) {
+    // Sticky keys keep a tap until it is polled, so a tap shorter than a frame still counts, as one step. The
+    // keys are polled even while frozen: a tap made during a pause is used up there instead of acting on the
+    // first frame after it.
     const bool startPressed = isHeld(GLFW_KEY_ENTER);
     const WalkIntent intent =
         WalkIntent::fromKeys(isHeld(GLFW_KEY_W), isHeld(GLFW_KEY_S), isHeld(GLFW_KEY_A), isHeld(GLFW_KEY_D));
@@ -138,7 +139,7 @@ void processHeldKeys() {
     if (startPressed) {
         asteroidsStarted = true;
     }
-    walk(intent);
+    walk(intent, stepTime);
 }
 
 void keyCallback(GLFWwindow*, int key, int, int action, int) {

@@ -4,7 +4,7 @@
 #include "math/world_transforms.hpp"
 #include "postfx/shadow_blur.hpp"
 #include "postfx/shadow_map.hpp"
-#include "world/player_walk.hpp"
+#include "world/player_pose.hpp"
 
 #include <string>
 
@@ -132,46 +132,43 @@ std::vector<const Texture*> Player::samplingTextures() const {
 
 void Player::moveForward(glm::vec3& axis, const glm::vec3& cameraPosition, float signedSpeed,
                          double frameTime, const ObstaclePositions& obstacles) {
-    animateWalk(frameTime);
-    const glm::vec3 stepAxis = forwardAxis(position(), cameraPosition, obstacles, signedSpeed);
-    stepAndTurn(stepAxis, signedSpeed, frameTime);
-    axis = stepAxis;
+    PlayerPose walked = pose();
+    axis = walked.moveForward(cameraPosition, signedSpeed, frameTime, obstacles);
+    takePose(walked);
 }
 
 void Player::moveSideways(glm::vec3& axis, const glm::vec3& cameraPosition, float signedSpeed,
                           double frameTime, const ObstaclePositions& obstacles) {
-    animateWalk(frameTime);
-    const glm::vec3 stepAxis = sidewaysAxis(position(), cameraPosition, obstacles, signedSpeed);
-    stepAndTurn(stepAxis, signedSpeed, frameTime);
-    axis = stepAxis;
+    PlayerPose walked = pose();
+    axis = walked.moveSideways(cameraPosition, signedSpeed, frameTime, obstacles);
+    takePose(walked);
 }
 
 void Player::moveDiagonally(glm::vec3& axis, const glm::vec3& cameraPosition, int directionCode, float speed,
                             double frameTime, const ObstaclePositions& obstacles) {
-    animateWalk(frameTime);
-    const glm::vec3 stepAxis = diagonalAxis(position(), cameraPosition, directionCode, obstacles, speed);
-    stepAndTurn(stepAxis, speed, frameTime);
-    axis = stepAxis;
+    PlayerPose walked = pose();
+    axis = walked.moveDiagonally(cameraPosition, directionCode, speed, frameTime, obstacles);
+    takePose(walked);
 }
 
-void Player::animateWalk(double frameTime) {
-    const SwingStep swing = advanceSwing(swingAngle, swingDirection, frameTime);
-    footLeft->swingInModel(glm::vec3(1.0f, 0.0f, 0.0f), swing.footAngle);
-    footRight->swingInModel(glm::vec3(1.0f, 0.0f, 0.0f), -swing.footAngle);
-    armLeft->swingInModel(glm::vec3(0.0f, 0.0f, 1.0f), swing.armAngle);
-    armRight->swingInModel(glm::vec3(0.0f, 0.0f, 1.0f), -swing.armAngle);
+PlayerPose Player::pose() const {
+    PlayerPose current;
+    const std::array<Scene::PlayerModel*, 8> models = parts();
+    for (size_t i = 0; i < models.size(); ++i) {
+        current.parts[i] = models[i]->transform();
+    }
+    current.swingAngle = swingAngle;
+    current.swingDirection = swingDirection;
+    return current;
 }
 
-// All parts share one position, so turning each about its own position vector turns the character on the
-// spot.
-void Player::stepAndTurn(const glm::vec3& axis, float signedSpeed, double frameTime) {
-    for (Scene::PlayerModel* part : parts()) {
-        part->rotateInWorld(axis, signedSpeed, frameTime);
+void Player::takePose(const PlayerPose& walked) {
+    const std::array<Scene::PlayerModel*, 8> models = parts();
+    for (size_t i = 0; i < models.size(); ++i) {
+        models[i]->setTransform(walked.parts[i]);
     }
-    const float rate = turnRate(body->transform(), axis, signedSpeed, frameTime);
-    for (Scene::PlayerModel* part : parts()) {
-        part->rotateInWorld(translationOf(part->modelMatrix), rate, frameTime);
-    }
+    swingAngle = walked.swingAngle;
+    swingDirection = walked.swingDirection;
 }
 
 } // namespace Velmora

@@ -6,6 +6,7 @@
 #include "render/texture.hpp"
 #include "world/obstacle_positions.hpp"
 #include "world/player_model.hpp"
+#include "world/player_pose.hpp"
 
 #include <array>
 #include <glm/glm.hpp>
@@ -77,8 +78,9 @@ private:
     void loadTextures();
     void createMaterials();
     void createParts();
-    void animateWalk(double frameTime);
-    void stepAndTurn(const glm::vec3& axis, float signedSpeed, double frameTime);
+    // The walk itself is GL-free: each step reads the parts' placements, walks them and writes them back.
+    PlayerPose pose() const;
+    void takePose(const PlayerPose& walked);
 };
 
 } // namespace Velmora

@@ -74,7 +74,7 @@ protected:
     }
 
     static void renderFrame() {
-        updateGame();
+        updateGame(deltaTime);
         renderGame();
     }
 

@@ -56,7 +56,7 @@ void HeadlessGame::runFrame(double frameTime) {
 
 void HeadlessGame::update(double frameTime) {
     deltaTime = frameTime;
-    updateGame();
+    advanceGame(frameTime);
 }
 
 void HeadlessGame::renderAndShow() {
