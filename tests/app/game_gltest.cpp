@@ -372,6 +372,27 @@ TEST_F(GameGL, ShieldMakesHitsHarmlessAndThePlayerMetallicForJustOverFiveSeconds
     EXPECT_EQ(player->lives, 2);
 }
 
+TEST_F(GameGL, OneLongFrameIsPlayedInStepsAsSixtyShortOnes) {
+    // Three rocks over the player reach it at 0.4, 0.67 and 0.93 s; the shield lasts half a second. Played in
+    // steps, the first one clangs and the other two take a life each; a single step of a second would carry
+    // the first past the player and cost one life for the other two together.
+    asteroidsStarted = true;
+    layBesidePlayer(*shieldPowerUp, 0.1f);
+    shieldPowerUp->effectDuration = 0.5;
+    for (float height : {0.45f, 0.65f, 0.85f}) {
+        auto asteroid = std::make_unique<Asteroid>(0.0);
+        translateInWorld(asteroid->modelMatrix, player->position() * (1.0f + height / 1.05f), 1.0);
+        asteroids->shower->asteroidList.push_back(std::move(asteroid));
+    }
+    advanceGame(1.0);
+    EXPECT_FALSE(player->shieldActive);
+    EXPECT_EQ(player->lives, 1);
+    for (const auto& asteroid : asteroids->shower->asteroidList) {
+        EXPECT_TRUE(asteroid->impacted);
+    }
+    shieldPowerUp->effectDuration = 5.0;
+}
+
 TEST_F(GameGL, SamplingKeysSetTheFiltersTheyAnnounce) {
     EXPECT_EQ(pressKey(GLFW_KEY_F4), "changing Texture-Sampling-Quality to GL_NEAREST\n");
     EXPECT_EQ(planetFilter(GL_TEXTURE_MIN_FILTER), GL_NEAREST);

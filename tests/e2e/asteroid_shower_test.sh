@@ -33,9 +33,8 @@ largest_count_after() {
 CASE="taps while paused do nothing; Enter starts a shower that ends the game once"
 use_audio_driver wave
 prepare_game
-# Software rendering takes a good part of a second per frame, and an asteroid steps 0.75 x deltaTime per frame, so
-# slow frames step past the hit radius. A shower that goes on for a minute gives hits at many different steps;
-# three of them come within seconds, or within half a minute on a busy machine.
+# Software rendering takes a good part of a second per frame, so a shower that goes on for a minute still has rocks
+# falling once the keys below have reached the game; three hits come within seconds of the first rocks landing.
 printf '500\n60\n' >"$GAME_DIR/Config/asteroidSpawnerConfig.txt"
 start_game
 press_key F10 0.1

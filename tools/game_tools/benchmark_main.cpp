@@ -1,13 +1,15 @@
 // Times the real game: each render step of a frame, the same frame at its floor (flat models, copy passes),
 // the cost of asteroids in play, the start to the first frame and the peak memory. Speed and memory targets
 // are read off here, never asserted in tests. With --soak <frames> it plays a long game instead and reports
-// how memory and GL errors fared.
+// how memory and GL errors fared; with --standing-shower <frame time> it plays a shower over a player who
+// stands still at that fixed frame time.
 #include "app/game_state.hpp"
 #include "asteroid_field.hpp"
 #include "floor_programs.hpp"
 #include "frame_figures.hpp"
 #include "headless_game.hpp"
 #include "soak.hpp"
+#include "standing_shower.hpp"
 #include "step_clock.hpp"
 #include "world/asteroid_spawner.hpp"
 #include "world/decoration_items.hpp"
@@ -133,6 +135,10 @@ double peakMemoryMiB() {
 int main(int argc, char** argv) {
     if (argc == 3 && std::strcmp(argv[1], "--soak") == 0) {
         Velmora::runSoak(std::max(1, std::atoi(argv[2])));
+        return 0;
+    }
+    if (argc == 3 && std::strcmp(argv[1], "--standing-shower") == 0) {
+        Velmora::runStandingShower(std::max(1e-3, std::atof(argv[2])));
         return 0;
     }
     const auto start = Clock::now();
