@@ -3,36 +3,27 @@
 #include "world/player_walk.hpp"
 
 namespace Velmora {
-namespace {
-
-constexpr int armLeftIndex = 4;
-constexpr int armRightIndex = 5;
-constexpr int footLeftIndex = 6;
-constexpr int footRightIndex = 7;
-
-} // namespace
-
 glm::vec3 PlayerPose::moveForward(const glm::vec3& cameraPosition, float signedSpeed, double frameTime,
                                   const ObstaclePositions& obstacles) {
-    animateWalk(frameTime);
-    const glm::vec3 axis = forwardAxis(position(), cameraPosition, obstacles, signedSpeed);
-    stepAndTurn(axis, signedSpeed, frameTime);
-    return axis;
+    return walkAbout(forwardAxis(position(), cameraPosition, obstacles, signedSpeed), signedSpeed, frameTime);
 }
 
 glm::vec3 PlayerPose::moveSideways(const glm::vec3& cameraPosition, float signedSpeed, double frameTime,
                                    const ObstaclePositions& obstacles) {
-    animateWalk(frameTime);
-    const glm::vec3 axis = sidewaysAxis(position(), cameraPosition, obstacles, signedSpeed);
-    stepAndTurn(axis, signedSpeed, frameTime);
-    return axis;
+    return walkAbout(sidewaysAxis(position(), cameraPosition, obstacles, signedSpeed), signedSpeed,
+                     frameTime);
 }
 
 glm::vec3 PlayerPose::moveDiagonally(const glm::vec3& cameraPosition, int directionCode, float speed,
                                      double frameTime, const ObstaclePositions& obstacles) {
+    return walkAbout(diagonalAxis(position(), cameraPosition, directionCode, obstacles, speed), speed,
+                     frameTime);
+}
+
+// The limbs' swing moves no body, so the axis read before it is the axis the step would read after it.
+glm::vec3 PlayerPose::walkAbout(const glm::vec3& axis, float signedSpeed, double frameTime) {
     animateWalk(frameTime);
-    const glm::vec3 axis = diagonalAxis(position(), cameraPosition, directionCode, obstacles, speed);
-    stepAndTurn(axis, speed, frameTime);
+    stepAndTurn(axis, signedSpeed, frameTime);
     return axis;
 }
 

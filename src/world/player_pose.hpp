@@ -24,11 +24,16 @@ public:
 
     // Body-part order: head, eye, eye ball, body, left arm, right arm, left foot, right foot.
     static constexpr int bodyIndex = 3;
+    static constexpr int armLeftIndex = 4;
+    static constexpr int armRightIndex = 5;
+    static constexpr int footLeftIndex = 6;
+    static constexpr int footRightIndex = 7;
     std::array<PlayerPartTransform, 8> parts;
     double swingAngle = 0.0;
     int swingDirection = 1;
 
 private:
+    glm::vec3 walkAbout(const glm::vec3& axis, float signedSpeed, double frameTime);
     void animateWalk(double frameTime);
     void stepAndTurn(const glm::vec3& axis, float signedSpeed, double frameTime);
 };
