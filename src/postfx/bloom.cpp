@@ -1,6 +1,6 @@
 #include "postfx/bloom.hpp"
 
-#include "postfx/full_screen_pass.hpp"
+#include "render/full_screen_pass.hpp"
 
 namespace Velmora {
 

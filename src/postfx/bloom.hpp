@@ -1,7 +1,7 @@
 #pragma once
 
-#include "postfx/color_target.hpp"
 #include "postfx/scene_framebuffer.hpp"
+#include "render/color_target.hpp"
 #include "render/shader.hpp"
 
 #include <GL/glew.h>

@@ -1,7 +1,7 @@
 #include "postfx/edge_detection.hpp"
 
 #include "math/camera.hpp"
-#include "postfx/full_screen_pass.hpp"
+#include "render/full_screen_pass.hpp"
 #include "render/gl_uniforms.hpp"
 
 namespace Velmora {

@@ -1,6 +1,6 @@
 #include "postfx/scene_framebuffer.hpp"
 
-#include "postfx/framebuffer_setup.hpp"
+#include "render/framebuffer_setup.hpp"
 
 namespace Velmora {
 

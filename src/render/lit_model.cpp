@@ -1,9 +1,9 @@
 #include "render/lit_model.hpp"
 
 #include "math/camera.hpp"
-#include "postfx/shadow_blur.hpp"
-#include "postfx/shadow_map.hpp"
 #include "render/gl_uniforms.hpp"
+#include "render/shadow_blur.hpp"
+#include "render/shadow_map.hpp"
 
 namespace Velmora::Scene {
 

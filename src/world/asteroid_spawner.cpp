@@ -1,7 +1,7 @@
 #include "world/asteroid_spawner.hpp"
 
 #include "math/camera.hpp"
-#include "postfx/shadow_map.hpp"
+#include "render/shadow_map.hpp"
 #include "world/player.hpp"
 
 #include <utility>

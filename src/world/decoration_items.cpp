@@ -1,7 +1,7 @@
 #include "world/decoration_items.hpp"
 
 #include "math/world_transforms.hpp"
-#include "postfx/shadow_map.hpp"
+#include "render/shadow_map.hpp"
 #include "world/decoration_placement.hpp"
 
 namespace Velmora {

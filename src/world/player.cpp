@@ -2,8 +2,8 @@
 
 #include "math/camera.hpp"
 #include "math/world_transforms.hpp"
-#include "postfx/shadow_blur.hpp"
-#include "postfx/shadow_map.hpp"
+#include "render/shadow_blur.hpp"
+#include "render/shadow_map.hpp"
 #include "world/player_pose.hpp"
 
 #include <string>

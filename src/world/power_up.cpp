@@ -2,7 +2,7 @@
 
 #include "math/world_transforms.hpp"
 #include "platform/sound.hpp"
-#include "postfx/shadow_map.hpp"
+#include "render/shadow_map.hpp"
 #include "world/decoration_items.hpp"
 #include "world/player.hpp"
 #include "world/power_up_rules.hpp"

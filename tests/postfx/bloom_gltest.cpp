@@ -1,7 +1,7 @@
 #include "postfx/bloom.hpp"
-#include "postfx/raw_texture.hpp"
 #include "postfx/scene_framebuffer.hpp"
 #include "support/gl_pixels.hpp"
+#include "support/raw_texture.hpp"
 
 #include <algorithm>
 #include <gtest/gtest.h>

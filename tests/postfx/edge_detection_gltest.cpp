@@ -1,8 +1,8 @@
 #include "math/camera.hpp"
 #include "postfx/edge_detection.hpp"
-#include "postfx/raw_texture.hpp"
 #include "postfx/scene_framebuffer.hpp"
 #include "support/gl_pixels.hpp"
+#include "support/raw_texture.hpp"
 
 #include <algorithm>
 #include <gtest/gtest.h>

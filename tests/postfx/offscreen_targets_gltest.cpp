@@ -1,9 +1,9 @@
 #include "postfx/bloom.hpp"
-#include "postfx/color_target.hpp"
 #include "postfx/edge_detection.hpp"
 #include "postfx/scene_framebuffer.hpp"
-#include "postfx/shadow_blur.hpp"
-#include "postfx/shadow_map.hpp"
+#include "render/color_target.hpp"
+#include "render/shadow_blur.hpp"
+#include "render/shadow_map.hpp"
 #include "support/fatal_exit.hpp"
 #include "support/gl_context.hpp"
 

@@ -1,7 +1,7 @@
-#include "postfx/color_target.hpp"
-#include "postfx/raw_texture.hpp"
 #include "postfx/scene_framebuffer.hpp"
+#include "render/color_target.hpp"
 #include "support/gl_pixels.hpp"
+#include "support/raw_texture.hpp"
 
 #include <gtest/gtest.h>
 

@@ -1,11 +1,11 @@
 #include "math/camera.hpp"
 #include "postfx/scene_framebuffer.hpp"
-#include "postfx/shadow_blur.hpp"
-#include "postfx/shadow_map.hpp"
-#include "postfx/solid_texture_file.hpp"
 #include "render/gl_uniforms.hpp"
 #include "render/lit_model.hpp"
+#include "render/shadow_blur.hpp"
+#include "render/shadow_map.hpp"
 #include "support/gl_pixels.hpp"
+#include "support/solid_texture_file.hpp"
 
 #include <cmath>
 #include <glm/gtc/matrix_transform.hpp>

@@ -1,8 +1,8 @@
 #include "math/camera.hpp"
 #include "math/world_transforms.hpp"
-#include "postfx/color_target.hpp"
-#include "postfx/shadow_blur.hpp"
-#include "postfx/shadow_map.hpp"
+#include "render/color_target.hpp"
+#include "render/shadow_blur.hpp"
+#include "render/shadow_map.hpp"
 #include "support/gl_pixels.hpp"
 #include "world/asteroid_spawner.hpp"
 

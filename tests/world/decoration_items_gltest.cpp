@@ -1,10 +1,10 @@
 #include "math/camera.hpp"
 #include "math/world_transforms.hpp"
-#include "postfx/color_target.hpp"
 #include "postfx/scene_framebuffer.hpp"
-#include "postfx/shadow_blur.hpp"
-#include "postfx/shadow_map.hpp"
+#include "render/color_target.hpp"
 #include "render/gl_uniforms.hpp"
+#include "render/shadow_blur.hpp"
+#include "render/shadow_map.hpp"
 #include "world/decoration_items.hpp"
 
 #include <cmath>

@@ -1,5 +1,5 @@
-#include "postfx/color_target.hpp"
 #include "postfx/scene_framebuffer.hpp"
+#include "render/color_target.hpp"
 #include "support/gl_pixels.hpp"
 #include "world/hearts_display.hpp"
 

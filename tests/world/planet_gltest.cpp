@@ -1,7 +1,7 @@
 #include "math/camera.hpp"
-#include "postfx/color_target.hpp"
-#include "postfx/shadow_blur.hpp"
-#include "postfx/shadow_map.hpp"
+#include "render/color_target.hpp"
+#include "render/shadow_blur.hpp"
+#include "render/shadow_map.hpp"
 #include "support/gl_pixels.hpp"
 #include "world/planet.hpp"
 

@@ -1,5 +1,5 @@
 #include "math/camera.hpp"
-#include "postfx/color_target.hpp"
+#include "render/color_target.hpp"
 #include "support/gl_pixels.hpp"
 #include "world/sky_cube.hpp"
 

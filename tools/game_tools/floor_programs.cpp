@@ -3,7 +3,7 @@
 #include "app/game_state.hpp"
 #include "postfx/bloom.hpp"
 #include "postfx/edge_detection.hpp"
-#include "postfx/shadow_blur.hpp"
+#include "render/shadow_blur.hpp"
 #include "world/asteroid_spawner.hpp"
 #include "world/decoration_items.hpp"
 #include "world/life_power_up.hpp"

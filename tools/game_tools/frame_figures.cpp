@@ -1,7 +1,7 @@
 #include "frame_figures.hpp"
 
 #include "postfx/scene_framebuffer.hpp"
-#include "postfx/shadow_map.hpp"
+#include "render/shadow_map.hpp"
 
 #include <algorithm>
 #include <cstdio>

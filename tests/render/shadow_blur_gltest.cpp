@@ -1,7 +1,7 @@
-#include "postfx/raw_texture.hpp"
 #include "postfx/scene_framebuffer.hpp"
-#include "postfx/shadow_blur.hpp"
+#include "render/shadow_blur.hpp"
 #include "support/gl_pixels.hpp"
+#include "support/raw_texture.hpp"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "postfx/shadow_map.hpp"
+#include "render/shadow_map.hpp"
 
-#include "postfx/framebuffer_setup.hpp"
+#include "render/framebuffer_setup.hpp"
 
 #include <glm/gtc/matrix_transform.hpp>
 

@@ -1,6 +1,6 @@
 #include "postfx/screen_quad_model.hpp"
-#include "postfx/shadow_map.hpp"
 #include "render/gl_uniforms.hpp"
+#include "render/shadow_map.hpp"
 
 #include <algorithm>
 #include <glm/gtc/matrix_transform.hpp>

@@ -1,6 +1,6 @@
-#include "postfx/shadow_blur.hpp"
+#include "render/shadow_blur.hpp"
 
-#include "postfx/full_screen_pass.hpp"
+#include "render/full_screen_pass.hpp"
 
 #include <utility>
 

@@ -1,4 +1,4 @@
-#include "postfx/full_screen_pass.hpp"
+#include "render/full_screen_pass.hpp"
 
 #include "render/gl_uniforms.hpp"
 

@@ -1,4 +1,4 @@
-#include "postfx/framebuffer_setup.hpp"
+#include "render/framebuffer_setup.hpp"
 
 #include "platform/console.hpp"
 

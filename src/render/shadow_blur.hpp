@@ -1,8 +1,8 @@
 #pragma once
 
-#include "postfx/color_target.hpp"
-#include "postfx/shadow_map.hpp"
+#include "render/color_target.hpp"
 #include "render/shader.hpp"
+#include "render/shadow_map.hpp"
 
 #include <GL/glew.h>
 #include <memory>

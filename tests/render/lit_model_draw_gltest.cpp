@@ -1,10 +1,10 @@
 #include "math/camera.hpp"
-#include "postfx/color_target.hpp"
-#include "postfx/shadow_blur.hpp"
-#include "postfx/shadow_map.hpp"
-#include "postfx/solid_texture_file.hpp"
+#include "render/color_target.hpp"
 #include "render/lit_model.hpp"
+#include "render/shadow_blur.hpp"
+#include "render/shadow_map.hpp"
 #include "support/gl_pixels.hpp"
+#include "support/solid_texture_file.hpp"
 
 #include <gtest/gtest.h>
 

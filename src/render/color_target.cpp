@@ -1,6 +1,6 @@
-#include "postfx/color_target.hpp"
+#include "render/color_target.hpp"
 
-#include "postfx/framebuffer_setup.hpp"
+#include "render/framebuffer_setup.hpp"
 
 #include <utility>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "postfx/color_target.hpp"
+#include "render/color_target.hpp"
 #include "render/shader.hpp"
 
 #include <GL/glew.h>
