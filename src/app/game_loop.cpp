@@ -4,6 +4,8 @@
 #include "app/game_passes.hpp"
 #include "app/game_state.hpp"
 #include "app/game_window.hpp"
+#include "app/gamepad_input.hpp"
+#include "app/glfw_gamepad_source.hpp"
 #include "app/input.hpp"
 #include "platform/console.hpp"
 #include "platform/sound.hpp"
@@ -35,6 +37,8 @@ void startUp() {
 }
 
 void runFrames() {
+    GlfwGamepadSource gamepadSource;
+    GamepadInput gamepad(gamepadSource);
     double previousFrameTime = 0.0;
     bool running = true;
     deltaTime = 0.0;
@@ -43,8 +47,10 @@ void runFrames() {
         deltaTime = now - previousFrameTime;
         previousFrameTime = now;
         glfwPollEvents();
-        processHeldKeys();
-        if (glfwGetKey(window, GLFW_KEY_ESCAPE) == GLFW_PRESS) {
+        const PadActions pad = gamepad.poll(steeringFrozen(), deltaTime);
+        processGamepad(pad);
+        processHeldKeys(pad);
+        if (glfwGetKey(window, GLFW_KEY_ESCAPE) == GLFW_PRESS || pad.quit) {
             running = false;
         }
         updateGame();
