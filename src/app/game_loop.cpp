@@ -4,6 +4,9 @@
 #include "app/game_passes.hpp"
 #include "app/game_state.hpp"
 #include "app/game_window.hpp"
+#include "app/gamepad_input.hpp"
+#include "app/glfw_gamepad_source.hpp"
+#include "app/input.hpp"
 #include "platform/console.hpp"
 #include "platform/sound.hpp"
 
@@ -34,6 +37,8 @@ void startUp() {
 }
 
 void runFrames() {
+    GlfwGamepadSource gamepadSource;
+    GamepadInput gamepad(gamepadSource);
     double previousFrameTime = 0.0;
     bool running = true;
     deltaTime = 0.0;
@@ -42,8 +47,10 @@ void runFrames() {
         deltaTime = now - previousFrameTime;
         previousFrameTime = now;
         glfwPollEvents();
-        advanceGame(deltaTime);
-        if (glfwGetKey(window, GLFW_KEY_ESCAPE) == GLFW_PRESS) {
+        const PadActions pad = gamepad.poll(steeringFrozen(), deltaTime);
+        processGamepad(pad);
+        advanceGame(deltaTime, pad);
+        if (glfwGetKey(window, GLFW_KEY_ESCAPE) == GLFW_PRESS || pad.quit) {
             running = false;
         }
         renderGame();

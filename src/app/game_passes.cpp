@@ -3,6 +3,7 @@
 #include "app/game_state.hpp"
 #include "app/game_window.hpp"
 #include "app/input.hpp"
+#include "app/pad_actions.hpp"
 #include "app/render_step_timer.hpp"
 #include "math/camera.hpp"
 #include "platform/console.hpp"
@@ -272,10 +273,10 @@ void initializeGame() {
     registerCallbacks();
 }
 
-void advanceGame(double frameTime) {
+void advanceGame(double frameTime, const PadActions& pad) {
     const FrameSteps steps = FrameSteps::split(frameTime);
     for (int step = 0; step < steps.count; ++step) {
-        processHeldKeys(steps.length);
+        processHeldKeys(steps.length, pad);
         updateGame(steps.length);
     }
 }

@@ -2,10 +2,13 @@
 
 namespace Velmora {
 
+struct PadActions;
+
 // The game's set-up, its per-frame update and render passes, and its clean-up, over the shared game state.
 void initializeGame();
-// Plays one frame's time: the held keys and the update pass, once a step (see FrameSteps).
-void advanceGame(double frameTime);
+// Plays one frame's time: the held keys with the pad's walk and start, and the update pass, once a step (see
+// FrameSteps).
+void advanceGame(double frameTime, const PadActions& pad);
 // One update step of the given length.
 void updateGame(double stepTime);
 void renderGame();

@@ -1,6 +1,7 @@
 #include "app/input.hpp"
 
 #include "app/game_state.hpp"
+#include "app/pad_actions.hpp"
 #include "app/walk_intent.hpp"
 #include "math/camera.hpp"
 #include "platform/console.hpp"
@@ -17,10 +18,6 @@
 
 namespace Velmora {
 namespace {
-
-bool steeringFrozen() {
-    return gamePaused || gameLost;
-}
 
 bool isHeld(int key) {
     return glfwGetKey(window, key) == GLFW_PRESS;
@@ -73,6 +70,29 @@ void toggle(bool& flag, const char* activated, const char* deactivated) {
     printLine(flag ? activated : deactivated);
 }
 
+void togglePause() {
+    toggle(gamePaused, "pause game", "continue game");
+}
+
+// The mouse's steps, in its units: pixels left of and below the window's centre, and wheel units.
+void orbitCamera(float dx) {
+    if (dx != 0.0f) {
+        camera->rotateCamera(dx * 0.15f, 1.0, player->position());
+    }
+}
+
+void tiltCamera(float dy) {
+    if (dy != 0.0f) {
+        camera->tiltCamera(player->position(), dy, 0.25f);
+    }
+}
+
+void zoomCamera(double wheelUnits) {
+    if (wheelUnits != 0.0) {
+        camera->zoomCamera(player->position(), static_cast<float>(wheelUnits * 0.05));
+    }
+}
+
 void toggleSampling() {
     toggle(nearestSampling, "changing Texture-Sampling-Quality to GL_NEAREST",
            "changing Texture-Sampling-Quality to GL_LINEAR");
@@ -118,7 +138,7 @@ void handleKeyPress(int key) {
     case GLFW_KEY_F11:
         return toggle(backfaceCulling, "activate backface-culling", "deactivate backface-culling");
     case GLFW_KEY_SPACE:
-        return toggle(gamePaused, "pause game", "continue game");
+        return togglePause();
     default:
         return;
     }
@@ -126,13 +146,18 @@ void handleKeyPress(int key) {
 
 } // namespace
 
-void processHeldKeys(double stepTime) {
+bool steeringFrozen() {
+    return gamePaused || gameLost;
+}
+
+void processHeldKeys(double stepTime, const PadActions& pad) {
     // Sticky keys keep a tap until it is polled, so a tap shorter than a frame still counts, as one step. The
     // keys are polled even while frozen: a tap made during a pause is used up there instead of acting on the
     // first frame after it.
-    const bool startPressed = isHeld(GLFW_KEY_ENTER);
+    const bool startPressed = isHeld(GLFW_KEY_ENTER) || pad.startShower;
     const WalkIntent intent =
-        WalkIntent::fromKeys(isHeld(GLFW_KEY_W), isHeld(GLFW_KEY_S), isHeld(GLFW_KEY_A), isHeld(GLFW_KEY_D));
+        WalkIntent::fromKeys(isHeld(GLFW_KEY_W), isHeld(GLFW_KEY_S), isHeld(GLFW_KEY_A), isHeld(GLFW_KEY_D))
+            .combinedWith(pad.walk);
     if (steeringFrozen()) {
         return;
     }
@@ -140,6 +165,17 @@ void processHeldKeys(double stepTime) {
         asteroidsStarted = true;
     }
     walk(intent, stepTime);
+}
+
+void processGamepad(const PadActions& pad) {
+    if (pad.togglePause) {
+        togglePause();
+    }
+    if (!steeringFrozen()) {
+        orbitCamera(pad.orbit);
+        tiltCamera(pad.tilt);
+        zoomCamera(pad.zoom);
+    }
 }
 
 void keyCallback(GLFWwindow*, int key, int, int action, int) {
@@ -150,16 +186,9 @@ void keyCallback(GLFWwindow*, int key, int, int action, int) {
 
 void cursorPosCallback(GLFWwindow*, double x, double y) {
     if (!steeringFrozen()) {
-        const glm::vec3 target = player->position();
-        const float dx = static_cast<float>(windowWidth) * 0.5f - static_cast<float>(x);
-        if (dx != 0.0f) {
-            camera->rotateCamera(dx * 0.15f, 1.0, target);
-        }
+        orbitCamera(static_cast<float>(windowWidth) * 0.5f - static_cast<float>(x));
         if (glfwGetMouseButton(window, GLFW_MOUSE_BUTTON_MIDDLE) == GLFW_PRESS) {
-            const float dy = static_cast<float>(y) - static_cast<float>(windowHeight) * 0.5f;
-            if (dy != 0.0f) {
-                camera->tiltCamera(target, dy, 0.25f);
-            }
+            tiltCamera(static_cast<float>(y) - static_cast<float>(windowHeight) * 0.5f);
         }
     }
     // The mouse works as a relative device: every event is measured from the centre, then the cursor goes
@@ -169,7 +198,7 @@ void cursorPosCallback(GLFWwindow*, double x, double y) {
 
 void scrollCallback(GLFWwindow*, double, double yOffset) {
     if (!steeringFrozen()) {
-        camera->zoomCamera(player->position(), static_cast<float>(yOffset * 0.05));
+        zoomCamera(yOffset);
     }
 }
 

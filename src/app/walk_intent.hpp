@@ -9,6 +9,9 @@ struct WalkIntent {
     int side = 0;
 
     static WalkIntent fromKeys(bool forwardKey, bool backwardKey, bool leftKey, bool rightKey);
+    // Two sources held at once, such as the keys and a gamepad: a direction asked twice counts once, opposite
+    // directions cancel each other.
+    WalkIntent combinedWith(const WalkIntent& other) const;
     bool isDiagonal() const { return forward != 0 && side != 0; }
     // Forward-left 1, backward-left 2, forward-right 3, backward-right 4.
     int diagonalCode() const;

@@ -4,6 +4,7 @@
 #include "app/game_state.hpp"
 #include "app/game_window.hpp"
 #include "app/input.hpp"
+#include "app/pad_actions.hpp"
 #include "math/camera.hpp"
 #include "math/world_transforms.hpp"
 #include "postfx/bloom.hpp"
@@ -384,7 +385,7 @@ TEST_F(GameGL, OneLongFrameIsPlayedInStepsAsSixtyShortOnes) {
         translateInWorld(asteroid->modelMatrix, player->position() * (1.0f + height / 1.05f), 1.0);
         asteroids->shower->asteroidList.push_back(std::move(asteroid));
     }
-    advanceGame(1.0);
+    advanceGame(1.0, PadActions{});
     EXPECT_FALSE(player->shieldActive);
     EXPECT_EQ(player->lives, 1);
     for (const auto& asteroid : asteroids->shower->asteroidList) {
@@ -529,4 +530,62 @@ TEST_F(GameGL, ShowerStartsWithEnterAndTheLastLifeEndsTheGameOnce) {
 
     printRenderedCount = false;
     frustumCullingEnabled = true;
+}
+
+TEST_F(GameGL, GamepadGoesThroughTheStepsOfTheKeysAndTheMouse) {
+    const auto padFrame = [](const PadActions& pad) {
+        testing::internal::CaptureStdout();
+        processGamepad(pad);
+        processHeldKeys(deltaTime, pad);
+        return testing::internal::GetCapturedStdout();
+    };
+    PadActions pause;
+    pause.togglePause = true;
+    PadActions everything;
+    everything.walk.forward = 1;
+    everything.startShower = true;
+    everything.orbit = -10.0f;
+    everything.tilt = 10.0f;
+    everything.zoom = 1.0f;
+    const glm::mat4 cameraBefore = camera->worldTransform;
+    const glm::vec3 playerBefore = player->position();
+
+    // Paused or lost, the pad moves nothing and the shower waits; only pause itself acts, with Space's lines.
+    EXPECT_EQ(padFrame(pause), "pause game\n");
+    EXPECT_EQ(padFrame(everything), "");
+    EXPECT_EQ(padFrame(pause), "continue game\n");
+    gameLost = true;
+    EXPECT_EQ(padFrame(everything), "");
+    EXPECT_EQ(camera->worldTransform, cameraBefore);
+    EXPECT_EQ(player->position(), playerBefore);
+    EXPECT_FALSE(asteroidsStarted);
+    gameLost = false;
+
+    // Running, the pad's orbit and zoom land exactly where the mouse's and the wheel's do.
+    PadActions turnAndZoom;
+    turnAndZoom.orbit = -10.0f;
+    turnAndZoom.zoom = 1.0f;
+    EXPECT_EQ(padFrame(turnAndZoom), "");
+    const glm::mat4 byPad = camera->worldTransform;
+    camera->worldTransform = cameraBefore;
+    cursorPosCallback(window, windowWidth * 0.5 + 10.0, windowHeight * 0.5);
+    scrollCallback(window, 0.0, 1.0);
+    EXPECT_EQ(camera->worldTransform, byPad);
+    EXPECT_NE(byPad, cameraBefore);
+    // The tilt the mouse gives with the middle button held, which a test cannot hold.
+    PadActions tilt;
+    tilt.tilt = 10.0f;
+    processGamepad(tilt);
+    const glm::mat4 tiltedByPad = camera->worldTransform;
+    camera->worldTransform = byPad;
+    camera->tiltCamera(player->position(), 10.0f, 0.25f);
+    EXPECT_EQ(camera->worldTransform, tiltedByPad);
+    EXPECT_NE(tiltedByPad, byPad);
+
+    PadActions walkAndStart;
+    walkAndStart.walk.forward = 1;
+    walkAndStart.startShower = true;
+    EXPECT_EQ(padFrame(walkAndStart), "");
+    EXPECT_GT(glm::distance(player->position(), playerBefore), 1e-3f);
+    EXPECT_TRUE(asteroidsStarted);
 }

@@ -29,3 +29,18 @@ TEST(WalkIntent, KeyPairsGiveTheirDiagonalCodes) {
         EXPECT_EQ(intent.diagonalCode(), c.code);
     }
 }
+
+TEST(WalkIntent, CombinedSourcesCountADirectionOnceAndCancelOppositeOnes) {
+    const WalkIntent forwardLeft = WalkIntent::fromKeys(true, false, true, false);
+    const WalkIntent same = forwardLeft.combinedWith(forwardLeft);
+    EXPECT_EQ(same.forward, 1);
+    EXPECT_EQ(same.side, -1);
+    const WalkIntent backwardRight = WalkIntent::fromKeys(false, true, false, true);
+    const WalkIntent opposite = forwardLeft.combinedWith(backwardRight);
+    EXPECT_EQ(opposite.forward, 0);
+    EXPECT_EQ(opposite.side, 0);
+    const WalkIntent right = WalkIntent::fromKeys(false, false, false, true);
+    const WalkIntent joined = WalkIntent::fromKeys(true, false, false, false).combinedWith(right);
+    EXPECT_TRUE(joined.isDiagonal());
+    EXPECT_EQ(joined.diagonalCode(), 3);
+}

@@ -2,6 +2,13 @@
 # A good start opens the titled window; Escape ends the game with status 0 and no GL error on the way.
 source "$(dirname "$0")/lib.sh"
 
+# A player's gamepad mappings, one good line among lines GLFW cannot read.
+launch_with_pad_mappings() {
+  SDL_GAMECONTROLLERCONFIG="$(printf '%s\n' 'not a mapping' \
+    '03000000aaaa0000bbbb000000000000,Test Pad,a:b0,b:b1,back:b6,start:b7,leftx:a0,lefty:a1,platform:Linux,' \
+    'ffffffffffffffffffffffffffffffff,,,,,')" launch_game
+}
+
 CASE="escape after a good start"
 prepare_game
 start_game
@@ -10,6 +17,15 @@ press_key Escape 0.05
 wait_for_exit 30
 expect_status 0
 expect_no_line_matching "GL ERROR DETECTED"
+
+CASE="gamepad mappings in SDL_GAMECONTROLLERCONFIG without a pad change nothing"
+prepare_game
+start_game launch_with_pad_mappings
+sleep 1
+press_key Escape 0.05
+wait_for_exit 30
+expect_status 0
+expect_output
 
 CASE="closing the window"
 prepare_game
