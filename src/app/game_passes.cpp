@@ -36,11 +36,6 @@ namespace {
 // The planet and the player's eight parts are always drawn; the sky cube is not counted.
 constexpr int alwaysRenderedObjects = 9;
 
-template <typename T> void destroy(T*& object) {
-    delete object;
-    object = nullptr;
-}
-
 void setFixedGlState() {
     glEnable(GL_DEPTH_TEST);
     glDisable(GL_CULL_FACE);
@@ -50,31 +45,26 @@ void setFixedGlState() {
 }
 
 void createCamera() {
-    camera = new Camera();
+    camera = std::make_unique<Camera>();
     camera->setGamePerspective(windowWidth, windowHeight);
     camera->worldTransform[3] = glm::vec4(0.0f, 0.0f, 2.5f, 1.0f);
 }
 
-// Speed, life, shield: the order of every pass over the power-ups.
-std::array<Logicals::PowerUp*, 3> powerUps() {
-    return {speedPowerUp, lifePowerUp, shieldPowerUp};
-}
-
 void createWorld() {
-    shadowMap = new ShadowMap();
-    screenQuad = new SceneFramebuffer();
-    skyCube = new SkyCube();
-    planet = new Planet();
-    player = new Player();
-    decorationItems = new DecorationItems(player->position());
-    asteroids = new AsteroidSpawner(asteroidSpawnRate, asteroidSpawnDuration);
-    speedPowerUp = new Logicals::SpeedPowerUp();
-    lifePowerUp = new Logicals::LifePowerUp();
-    shieldPowerUp = new Logicals::ShieldPowerUp();
+    shadowMap = std::make_unique<ShadowMap>();
+    screenQuad = std::make_unique<SceneFramebuffer>();
+    skyCube = std::make_unique<SkyCube>();
+    planet = std::make_unique<Planet>();
+    player = std::make_unique<Player>();
+    decorationItems = std::make_unique<DecorationItems>(player->position());
+    asteroids = std::make_unique<AsteroidSpawner>(asteroidSpawnRate, asteroidSpawnDuration);
+    speedPowerUp = std::make_unique<Logicals::SpeedPowerUp>();
+    lifePowerUp = std::make_unique<Logicals::LifePowerUp>();
+    shieldPowerUp = std::make_unique<Logicals::ShieldPowerUp>();
 }
 
 void createHearts() {
-    hearts = new HeartsDisplay();
+    hearts = std::make_unique<HeartsDisplay>();
     hearts->setWindowSize(static_cast<float>(windowWidth), static_cast<float>(windowHeight));
 }
 
@@ -99,9 +89,9 @@ void registerCallbacks() {
 
 glm::vec3 frameLightVector(double stepTime) {
     if (sunMovementEnabled) {
-        return advanceSun(*sunDirection, glm::vec3(0.0f, 1.0f, 0.0f), 10.0f, stepTime);
+        return advanceSun(sunDirection, glm::vec3(0.0f, 1.0f, 0.0f), 10.0f, stepTime);
     }
-    return *sunDirection;
+    return sunDirection;
 }
 
 // The life takes effect at once, so only the timed kinds have an effect to advance.
@@ -109,7 +99,7 @@ void spawnCollectAndExpirePowerUps(double stepTime) {
     for (Logicals::PowerUp* powerUp : powerUps()) {
         powerUp->rollSpawn(stepTime, *player, *decorationItems);
         powerUp->checkCollect(*player);
-        if (powerUp != lifePowerUp) {
+        if (powerUp != lifePowerUp.get()) {
             powerUp->updateEffect(*player, stepTime);
         }
     }
@@ -186,7 +176,7 @@ int renderScenePass() {
     skyCube->model->draw(nullptr);
     finishStep(RenderStep::Sky);
     applyFaceCulling();
-    planet->model->draw(shadowBlur);
+    planet->model->draw(shadowBlur.get());
     finishStep(RenderStep::Planet);
     player->draw(*shadowBlur);
     finishStep(RenderStep::Player);
@@ -195,7 +185,7 @@ int renderScenePass() {
     finishStep(RenderStep::HousesAndLanterns);
     if (asteroidsStarted) {
         renderedObjects +=
-            asteroids->draw(*sunDirection, *camera, frustumCullingEnabled, *shadowMap, *shadowBlur);
+            asteroids->draw(sunDirection, *camera, frustumCullingEnabled, *shadowMap, *shadowBlur);
     }
     finishStep(RenderStep::Asteroids);
     // The items are closed boxes, so their back faces can always go; wireframe keeps every line on show.
@@ -262,12 +252,12 @@ void initializeGame() {
     ilInit();
     setFixedGlState();
     createCamera();
-    sunDirection = new glm::vec3(0.0f, 0.0f, 1.0f);
+    sunDirection = glm::vec3(0.0f, 0.0f, 1.0f);
     createWorld();
     createHearts();
-    bloom = new Bloom();
-    edgeDetection = new EdgeDetection();
-    shadowBlur = new ShadowBlur();
+    bloom = std::make_unique<Bloom>();
+    edgeDetection = std::make_unique<EdgeDetection>();
+    shadowBlur = std::make_unique<ShadowBlur>();
     handOutPointLights();
     camera->lookAtTarget(player->position());
     registerCallbacks();
@@ -323,22 +313,21 @@ void renderGame() {
 }
 
 void cleanUpGame() {
-    destroy(camera);
-    destroy(sunDirection);
-    destroy(shadowMap);
-    destroy(screenQuad);
-    destroy(skyCube);
-    destroy(planet);
-    destroy(player);
-    destroy(decorationItems);
-    destroy(asteroids);
-    destroy(speedPowerUp);
-    destroy(lifePowerUp);
-    destroy(shieldPowerUp);
-    destroy(hearts);
-    destroy(bloom);
-    destroy(edgeDetection);
-    destroy(shadowBlur);
+    camera.reset();
+    shadowMap.reset();
+    screenQuad.reset();
+    skyCube.reset();
+    planet.reset();
+    player.reset();
+    decorationItems.reset();
+    asteroids.reset();
+    speedPowerUp.reset();
+    lifePowerUp.reset();
+    shieldPowerUp.reset();
+    hearts.reset();
+    bloom.reset();
+    edgeDetection.reset();
+    shadowBlur.reset();
 }
 
 } // namespace Velmora

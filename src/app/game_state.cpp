@@ -1,5 +1,21 @@
 #include "app/game_state.hpp"
 
+#include "math/camera.hpp"
+#include "postfx/bloom.hpp"
+#include "postfx/edge_detection.hpp"
+#include "postfx/scene_framebuffer.hpp"
+#include "render/shadow_blur.hpp"
+#include "render/shadow_map.hpp"
+#include "world/asteroid_spawner.hpp"
+#include "world/decoration_items.hpp"
+#include "world/hearts_display.hpp"
+#include "world/life_power_up.hpp"
+#include "world/planet.hpp"
+#include "world/player.hpp"
+#include "world/shield_power_up.hpp"
+#include "world/sky_cube.hpp"
+#include "world/speed_power_up.hpp"
+
 namespace Velmora {
 
 GLFWwindow* window = nullptr;
@@ -9,22 +25,27 @@ double deltaTime = 0.0;
 int asteroidSpawnRate = 0;
 int asteroidSpawnDuration = 0;
 
-Camera* camera = nullptr;
-glm::vec3* sunDirection = nullptr;
-ShadowMap* shadowMap = nullptr;
-SceneFramebuffer* screenQuad = nullptr;
-SkyCube* skyCube = nullptr;
-Planet* planet = nullptr;
-Player* player = nullptr;
-DecorationItems* decorationItems = nullptr;
-AsteroidSpawner* asteroids = nullptr;
-Logicals::SpeedPowerUp* speedPowerUp = nullptr;
-Logicals::LifePowerUp* lifePowerUp = nullptr;
-Logicals::ShieldPowerUp* shieldPowerUp = nullptr;
-HeartsDisplay* hearts = nullptr;
-Bloom* bloom = nullptr;
-EdgeDetection* edgeDetection = nullptr;
-ShadowBlur* shadowBlur = nullptr;
+std::unique_ptr<Camera> camera;
+glm::vec3 sunDirection(0.0f, 0.0f, 1.0f);
+std::unique_ptr<ShadowMap> shadowMap;
+std::unique_ptr<SceneFramebuffer> screenQuad;
+std::unique_ptr<SkyCube> skyCube;
+std::unique_ptr<Planet> planet;
+std::unique_ptr<Player> player;
+std::unique_ptr<DecorationItems> decorationItems;
+std::unique_ptr<AsteroidSpawner> asteroids;
+std::unique_ptr<Logicals::SpeedPowerUp> speedPowerUp;
+std::unique_ptr<Logicals::LifePowerUp> lifePowerUp;
+std::unique_ptr<Logicals::ShieldPowerUp> shieldPowerUp;
+std::unique_ptr<HeartsDisplay> hearts;
+
+std::array<Logicals::PowerUp*, 3> powerUps() {
+    return {speedPowerUp.get(), lifePowerUp.get(), shieldPowerUp.get()};
+}
+
+std::unique_ptr<Bloom> bloom;
+std::unique_ptr<EdgeDetection> edgeDetection;
+std::unique_ptr<ShadowBlur> shadowBlur;
 RenderStepTimer* renderStepTimer = nullptr;
 bool planetDepthFirst = true;
 

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <array>
 #include <glm/glm.hpp>
+#include <memory>
 
 struct GLFWwindow;
 
@@ -21,14 +23,14 @@ class ShadowBlur;
 class RenderStepTimer;
 
 namespace Logicals {
+class PowerUp;
 class SpeedPowerUp;
 class LifePowerUp;
 class ShieldPowerUp;
 } // namespace Logicals
 
 // The shared state of the one game: the window, the frame time, the game objects in creation order and the
-// flags that the keys switch. The object pointers own what they point to: created once by initializeGame,
-// deleted once by cleanUpGame. Everything here lives on the main thread.
+// flags that the keys switch. Everything here lives on the main thread.
 extern GLFWwindow* window;
 extern int windowWidth;
 extern int windowHeight;
@@ -36,22 +38,29 @@ extern double deltaTime;
 extern int asteroidSpawnRate;
 extern int asteroidSpawnDuration;
 
-extern Camera* camera;
-extern glm::vec3* sunDirection;
-extern ShadowMap* shadowMap;
-extern SceneFramebuffer* screenQuad;
-extern SkyCube* skyCube;
-extern Planet* planet;
-extern Player* player;
-extern DecorationItems* decorationItems;
-extern AsteroidSpawner* asteroids;
-extern Logicals::SpeedPowerUp* speedPowerUp;
-extern Logicals::LifePowerUp* lifePowerUp;
-extern Logicals::ShieldPowerUp* shieldPowerUp;
-extern HeartsDisplay* hearts;
-extern Bloom* bloom;
-extern EdgeDetection* edgeDetection;
-extern ShadowBlur* shadowBlur;
+// The game's objects, created once by initializeGame in this order and released once by cleanUpGame in the
+// same order.
+extern std::unique_ptr<Camera> camera;
+// From the planet's centre towards the sun; the frame's light vector.
+extern glm::vec3 sunDirection;
+extern std::unique_ptr<ShadowMap> shadowMap;
+// The off-screen scene target and the quad that shows it on the window.
+extern std::unique_ptr<SceneFramebuffer> screenQuad;
+extern std::unique_ptr<SkyCube> skyCube;
+extern std::unique_ptr<Planet> planet;
+extern std::unique_ptr<Player> player;
+// The houses and the lanterns, which are also the point lights.
+extern std::unique_ptr<DecorationItems> decorationItems;
+extern std::unique_ptr<AsteroidSpawner> asteroids;
+extern std::unique_ptr<Logicals::SpeedPowerUp> speedPowerUp;
+extern std::unique_ptr<Logicals::LifePowerUp> lifePowerUp;
+extern std::unique_ptr<Logicals::ShieldPowerUp> shieldPowerUp;
+// Speed, life, shield: the order of every pass over the power-ups.
+std::array<Logicals::PowerUp*, 3> powerUps();
+extern std::unique_ptr<HeartsDisplay> hearts;
+extern std::unique_ptr<Bloom> bloom;
+extern std::unique_ptr<EdgeDetection> edgeDetection;
+extern std::unique_ptr<ShadowBlur> shadowBlur;
 // Null in the game; a benchmark sets one to time the render steps.
 extern RenderStepTimer* renderStepTimer;
 // A ball inside the planet goes into the depth buffer before the sky (see the scene pass); off, the frame is

@@ -108,8 +108,6 @@ protected:
         return std::atoi(line.substr(line.find(": ") + 2).c_str());
     }
 
-    static std::array<Logicals::PowerUp*, 3> powerUps() { return {speedPowerUp, lifePowerUp, shieldPowerUp}; }
-
     static void layBesidePlayer(Logicals::PowerUp& item, float distance) {
         item.spawned = true;
         item.model->modelMatrix[3] = glm::vec4(player->position() + glm::vec3(distance, 0.0f, 0.0f), 1.0f);
@@ -220,7 +218,7 @@ bool isBluest(const Rgb& color) {
 } // namespace
 
 TEST_F(GameGL, FrameShowsThePlanetInTheSkyLitOnTheSunsSide) {
-    *sunDirection = glm::vec3(1.0f, 0.0f, 0.0f);
+    sunDirection = glm::vec3(1.0f, 0.0f, 0.0f);
     renderFrame();
     EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
 
@@ -250,7 +248,7 @@ TEST_F(GameGL, FasterProgramsDrawTheFrameTheFormerProgramsDrew) {
     const glm::vec3 up = glm::normalize(player->position());
     const glm::vec3 across = glm::normalize(glm::cross(up, glm::vec3(0.3f, 0.2f, 0.9f)));
     for (const glm::vec3& sun : {glm::normalize(up + across), glm::normalize(across + 0.1f * up)}) {
-        *sunDirection = sun;
+        sunDirection = sun;
         renderFrame();
         const std::vector<unsigned char> scene = TestSupport::readPixels(
             screenQuad->framebuffer, 0, 0, SceneFramebuffer::width, SceneFramebuffer::height);
@@ -276,11 +274,11 @@ TEST_F(GameGL, FasterProgramsDrawTheFrameTheFormerProgramsDrew) {
 }
 
 TEST_F(GameGL, SkyOverThePlayerDarkensWhenTheSunIsBehindThePlanet) {
-    *sunDirection = glm::vec3(0.0f, 0.0f, 1.0f);
+    sunDirection = glm::vec3(0.0f, 0.0f, 1.0f);
     renderFrame();
     const int daySky =
         brightness(meanColor(screenQuad->framebuffer, 20, SceneFramebuffer::height - 60, 40, 40));
-    *sunDirection = glm::vec3(0.0f, 0.0f, -1.0f);
+    sunDirection = glm::vec3(0.0f, 0.0f, -1.0f);
     renderFrame();
     const int nightSky =
         brightness(meanColor(screenQuad->framebuffer, 20, SceneFramebuffer::height - 60, 40, 40));
@@ -341,7 +339,7 @@ TEST_F(GameGL, SpeedLastsJustOverFiveSecondsAndOnlyThenMaySpawnAgain) {
     const glm::mat4 collectedAt = speedPowerUp->model->modelMatrix;
     for (int step = 0; step < 10; ++step) {
         speedPowerUp->rollSpawn(25.0, *player, *decorationItems);
-        speedPowerUp->update(*sunDirection, *camera, *shadowMap, 0.5);
+        speedPowerUp->update(sunDirection, *camera, *shadowMap, 0.5);
         speedPowerUp->updateEffect(*player, 0.5);
     }
     EXPECT_EQ(speedPowerUp->model->modelMatrix, collectedAt);
@@ -515,7 +513,7 @@ TEST_F(GameGL, ShowerStartsWithEnterAndTheLastLifeEndsTheGameOnce) {
     sunMovementEnabled = true;
     testing::internal::CaptureStdout();
     renderFrame();
-    const glm::vec3 sun = *sunDirection;
+    const glm::vec3 sun = sunDirection;
     const double clock = shower.elapsedTime;
     renderFrame();
     renderFrame();
@@ -525,7 +523,7 @@ TEST_F(GameGL, ShowerStartsWithEnterAndTheLastLifeEndsTheGameOnce) {
         "Number of rendered objects: 22\n");
     EXPECT_TRUE(gameLost);
     EXPECT_EQ(player->lives, 0);
-    EXPECT_EQ(*sunDirection, sun);
+    EXPECT_EQ(sunDirection, sun);
     EXPECT_EQ(shower.elapsedTime, clock);
 
     printRenderedCount = false;

@@ -89,9 +89,7 @@ std::array<double, Velmora::renderStepCount> medianSteps(Velmora::HeadlessGame& 
 
 // Every item lies on the planet, so that the power-ups' step draws all three.
 void layOutPowerUps() {
-    const std::array<Velmora::Logicals::PowerUp*, 3> items = {Velmora::speedPowerUp, Velmora::lifePowerUp,
-                                                              Velmora::shieldPowerUp};
-    for (Velmora::Logicals::PowerUp* item : items) {
+    for (Velmora::Logicals::PowerUp* item : Velmora::powerUps()) {
         item->spawned = true;
         item->collected = false;
         item->placeOnPlanet(*Velmora::player, *Velmora::decorationItems);

@@ -26,7 +26,7 @@ int main(int argc, char** argv) {
     std::srand(3);
     Velmora::HeadlessGame game(1280, 720);
     Velmora::sunMovementEnabled = false;
-    *Velmora::sunDirection = glm::normalize(glm::vec3(0.8f, 0.0f, 0.6f));
+    Velmora::sunDirection = glm::normalize(glm::vec3(0.8f, 0.0f, 0.6f));
     for (int step = 0; step < 12; ++step) {
         Velmora::camera->zoomCamera(Velmora::player->position(), 0.05f);
     }
@@ -37,8 +37,7 @@ int main(int argc, char** argv) {
     // The three items in a row in front of the character, where the camera sees them.
     const glm::vec3 right(Velmora::camera->worldTransform[0]);
     const glm::vec3 down = -glm::vec3(Velmora::camera->worldTransform[1]);
-    const std::array<Velmora::Logicals::PowerUp*, 3> items = {Velmora::speedPowerUp, Velmora::lifePowerUp,
-                                                              Velmora::shieldPowerUp};
+    const std::array<Velmora::Logicals::PowerUp*, 3> items = Velmora::powerUps();
     for (int i = 0; i < 3; ++i) {
         const glm::vec3 spot =
             Velmora::player->position() + 0.25f * static_cast<float>(i - 1) * right + 0.3f * down;

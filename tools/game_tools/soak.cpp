@@ -53,9 +53,7 @@ void bringItemsToPlayer(int frame) {
     if (frame % framesBetweenCollections != 0) {
         return;
     }
-    for (Logicals::PowerUp* item :
-         {static_cast<Logicals::PowerUp*>(speedPowerUp), static_cast<Logicals::PowerUp*>(lifePowerUp),
-          static_cast<Logicals::PowerUp*>(shieldPowerUp)}) {
+    for (Logicals::PowerUp* item : powerUps()) {
         if (item->isVisible()) {
             item->model->modelMatrix[3] = glm::vec4(player->position(), 1.0f);
         }
