@@ -11,20 +11,11 @@ SceneFramebuffer::SceneFramebuffer() {
     createTarget();
 }
 
-// The quad's program goes first, then the quad, then the target and its two textures.
-SceneFramebuffer::~SceneFramebuffer() {
-    quadShader.reset();
-    quad.reset();
-    glDeleteFramebuffers(1, &framebuffer);
-    glDeleteTextures(1, &sceneDepthTexture);
-    glDeleteTextures(1, &sceneColorTexture);
-}
-
 void SceneFramebuffer::createTarget() {
-    glGenFramebuffers(1, &framebuffer);
+    framebuffer = GlFramebuffer::generate();
     glBindFramebuffer(GL_FRAMEBUFFER, framebuffer);
-    allocateLinearTexture(sceneColorTexture, width, height, GL_RGB, GL_RGB);
-    allocateLinearTexture(sceneDepthTexture, width, height, GL_DEPTH_COMPONENT24, GL_DEPTH_COMPONENT);
+    sceneColorTexture = allocateLinearTexture(width, height, GL_RGB, GL_RGB);
+    sceneDepthTexture = allocateLinearTexture(width, height, GL_DEPTH_COMPONENT24, GL_DEPTH_COMPONENT);
     glFramebufferTexture2D(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, sceneColorTexture, 0);
     glFramebufferTexture2D(GL_FRAMEBUFFER, GL_DEPTH_ATTACHMENT, GL_TEXTURE_2D, sceneDepthTexture, 0);
     finishColorFramebuffer();

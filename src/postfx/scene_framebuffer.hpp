@@ -1,6 +1,7 @@
 #pragma once
 
 #include "postfx/screen_quad_model.hpp"
+#include "render/gl_name.hpp"
 #include "render/shader.hpp"
 
 #include <GL/glew.h>
@@ -18,13 +19,13 @@ public:
     SceneFramebuffer();
     SceneFramebuffer(const SceneFramebuffer&) = delete;
     SceneFramebuffer& operator=(const SceneFramebuffer&) = delete;
-    ~SceneFramebuffer();
 
+    // Released from the bottom up: the quad's program, the quad, then the target and its two textures.
+    GlTexture sceneColorTexture;
+    GlTexture sceneDepthTexture;
+    GlFramebuffer framebuffer;
     std::unique_ptr<Scene::ScreenQuadModel> quad;
     std::unique_ptr<Shader> quadShader;
-    GLuint framebuffer = 0;
-    GLuint sceneDepthTexture = 0;
-    GLuint sceneColorTexture = 0;
 
 private:
     void createTarget();

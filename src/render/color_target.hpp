@@ -1,6 +1,6 @@
 #pragma once
 
-#include <GL/glew.h>
+#include "render/gl_name.hpp"
 
 namespace Velmora {
 
@@ -9,14 +9,10 @@ namespace Velmora {
 class ColorTarget {
 public:
     ColorTarget(int width, int height);
-    ColorTarget(ColorTarget&& other) noexcept;
-    ColorTarget(const ColorTarget&) = delete;
-    ColorTarget& operator=(const ColorTarget&) = delete;
-    ColorTarget& operator=(ColorTarget&&) = delete;
-    ~ColorTarget();
 
-    GLuint framebuffer = 0;
-    GLuint texture = 0;
+    // The texture goes before the framebuffer it is attached to.
+    GlFramebuffer framebuffer;
+    GlTexture texture;
 };
 
 } // namespace Velmora

@@ -4,12 +4,13 @@
 
 namespace Velmora {
 
-void allocateLinearTexture(GLuint& texture, int width, int height, GLint internalFormat, GLenum format) {
-    glGenTextures(1, &texture);
+GlTexture allocateLinearTexture(int width, int height, GLint internalFormat, GLenum format) {
+    GlTexture texture = GlTexture::generate();
     glBindTexture(GL_TEXTURE_2D, texture);
     glTexImage2D(GL_TEXTURE_2D, 0, internalFormat, width, height, 0, format, GL_UNSIGNED_BYTE, nullptr);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+    return texture;
 }
 
 void requireCompleteFramebuffer() {

@@ -27,23 +27,16 @@ std::string infoLog(GLuint id, void (*getLength)(GLuint, GLenum, GLint*),
 } // namespace
 
 Shader::Shader(const std::string& vertexPath, const std::string& fragmentPath) {
-    program = glCreateProgram();
+    program = GlProgram::generate();
     if (program == 0) {
         fatalError("Failed to create shader program!");
     }
-    loadShader(vertexPath, GL_VERTEX_SHADER, vertexShader);
-    loadShader(fragmentPath, GL_FRAGMENT_SHADER, fragmentShader);
+    vertexShader = loadShader(vertexPath, GL_VERTEX_SHADER);
+    fragmentShader = loadShader(fragmentPath, GL_FRAGMENT_SHADER);
     linkProgram();
 }
 
-// The program goes before the shaders it was linked from.
-Shader::~Shader() {
-    glDeleteProgram(program);
-    glDeleteShader(vertexShader);
-    glDeleteShader(fragmentShader);
-}
-
-void Shader::loadShader(const std::string& path, GLenum type, GLuint& shaderId) {
+GlShader Shader::loadShader(const std::string& path, GLenum type) {
     std::ifstream file(path, std::ios::binary);
     // A folder opens as a stream on Linux but cannot be read; it counts as a file that failed to open.
     if (!file.good() || !std::filesystem::is_regular_file(path)) {
@@ -52,7 +45,7 @@ void Shader::loadShader(const std::string& path, GLenum type, GLuint& shaderId) 
     const std::string source = readWholeFile(file);
     file.close();
 
-    shaderId = glCreateShader(type);
+    GlShader shaderId(glCreateShader(type));
     if (shaderId == 0) {
         fatalError("Failed to create shader!");
     }
@@ -65,6 +58,7 @@ void Shader::loadShader(const std::string& path, GLenum type, GLuint& shaderId) 
     if (compiled == 0 || glIsShader(shaderId) == GL_FALSE) {
         fatalError("Failed to compile shader: " + path, infoLog(shaderId, glGetShaderiv, glGetShaderInfoLog));
     }
+    return shaderId;
 }
 
 void Shader::linkProgram() {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "render/gl_name.hpp"
+
 #include <GL/glew.h>
 #include <string>
 
@@ -12,14 +14,14 @@ public:
     Shader(const std::string& vertexPath, const std::string& fragmentPath);
     Shader(const Shader&) = delete;
     Shader& operator=(const Shader&) = delete;
-    ~Shader();
 
-    GLuint program = 0;
-    GLuint vertexShader = 0;
-    GLuint fragmentShader = 0;
+    // Released from the bottom up: the program before the shaders it was linked from.
+    GlShader fragmentShader;
+    GlShader vertexShader;
+    GlProgram program;
 
 private:
-    static void loadShader(const std::string& path, GLenum type, GLuint& shaderId);
+    static GlShader loadShader(const std::string& path, GLenum type);
     void linkProgram();
 };
 

@@ -12,9 +12,9 @@ ShadowMap::ShadowMap() {
     biasMatrix[2][2] = 0.5f;
     biasMatrix[3] = glm::vec4(0.5f, 0.5f, 0.5f, 1.0f);
 
-    glGenFramebuffers(1, &framebuffer);
+    framebuffer = GlFramebuffer::generate();
     glBindFramebuffer(GL_FRAMEBUFFER, framebuffer);
-    glGenTextures(1, &depthTexture);
+    depthTexture = GlTexture::generate();
     glBindTexture(GL_TEXTURE_2D, depthTexture);
     glTexImage2D(GL_TEXTURE_2D, 0, GL_DEPTH_COMPONENT24, size, size, 0, GL_DEPTH_COMPONENT, GL_UNSIGNED_BYTE,
                  nullptr);
@@ -28,11 +28,6 @@ ShadowMap::ShadowMap() {
     requireCompleteFramebuffer();
     glBindTexture(GL_TEXTURE_2D, 0);
     glBindFramebuffer(GL_FRAMEBUFFER, 0);
-}
-
-ShadowMap::~ShadowMap() {
-    glDeleteTextures(1, &depthTexture);
-    glDeleteFramebuffers(1, &framebuffer);
 }
 
 glm::mat4 ShadowMap::computeLightMVP(glm::vec3 lightVector, bool bias, glm::mat4 model) const {

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <GL/glew.h>
+#include "render/gl_name.hpp"
+
 #include <glm/glm.hpp>
 
 namespace Velmora {
@@ -14,15 +15,15 @@ public:
     ShadowMap();
     ShadowMap(const ShadowMap&) = delete;
     ShadowMap& operator=(const ShadowMap&) = delete;
-    ~ShadowMap();
 
     // Clip space of the light without bias, for the casters' shadow programs; texture space with bias, for
     // looking points up in the shadow map.
     glm::mat4 computeLightMVP(glm::vec3 lightVector, bool bias, glm::mat4 model) const;
 
     glm::mat4 biasMatrix{1.0f};
-    GLuint framebuffer = 0;
-    GLuint depthTexture = 0;
+    // The depth texture goes before the framebuffer it is attached to.
+    GlFramebuffer framebuffer;
+    GlTexture depthTexture;
 };
 
 } // namespace Velmora

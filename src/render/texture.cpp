@@ -84,8 +84,7 @@ std::string pendingImageErrors() {
 
 } // namespace
 
-Texture::Texture(const std::string& path) {
-    glGenTextures(1, &id);
+Texture::Texture(const std::string& path) : id(GlTexture::generate()) {
     glActiveTexture(GL_TEXTURE0);
     glBindTexture(GL_TEXTURE_2D, id);
 
@@ -100,10 +99,6 @@ Texture::Texture(const std::string& path) {
     glGenerateMipmap(GL_TEXTURE_2D);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR_MIPMAP_LINEAR);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
-}
-
-Texture::~Texture() {
-    glDeleteTextures(1, &id);
 }
 
 const unsigned char* Texture::loadImage(const std::string& path, int& width, int& height) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "render/gl_name.hpp"
+
 #include <GL/glew.h>
 #include <string>
 
@@ -11,13 +13,12 @@ public:
     explicit Texture(const std::string& path);
     Texture(const Texture&) = delete;
     Texture& operator=(const Texture&) = delete;
-    ~Texture();
 
     // Decodes the file into DevIL's store, bound as its current image, and returns its RGB bytes, which
     // belong to DevIL; ends the program on a file it cannot decode. It needs no GL context.
     static const unsigned char* loadImage(const std::string& path, int& width, int& height);
 
-    GLuint id = 0;
+    GlTexture id;
 };
 
 } // namespace Velmora

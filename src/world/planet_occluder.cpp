@@ -47,9 +47,9 @@ PlanetOccluder::PlanetOccluder()
     : shader(std::make_unique<Shader>("Shaders/DepthOnly.vert", "Shaders/DepthOnly.frag")) {
     const std::vector<glm::vec3> corners = ballCorners();
     vertexCount = static_cast<GLsizei>(corners.size());
-    glGenVertexArrays(1, &vertexArray);
+    vertexArray = GlVertexArray::generate();
     glBindVertexArray(vertexArray);
-    glGenBuffers(1, &positionBuffer);
+    positionBuffer = GlBuffer::generate();
     glBindBuffer(GL_ARRAY_BUFFER, positionBuffer);
     glBufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(corners.size() * sizeof(glm::vec3)), corners.data(),
                  GL_STATIC_DRAW);
@@ -57,12 +57,6 @@ PlanetOccluder::PlanetOccluder()
     glVertexAttribPointer(0, 3, GL_FLOAT, GL_FALSE, 0, nullptr);
     glBindVertexArray(0);
     glBindBuffer(GL_ARRAY_BUFFER, 0);
-}
-
-PlanetOccluder::~PlanetOccluder() {
-    shader.reset();
-    glDeleteBuffers(1, &positionBuffer);
-    glDeleteVertexArrays(1, &vertexArray);
 }
 
 void PlanetOccluder::update(const glm::mat4& modelViewProjection) const {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "render/gl_name.hpp"
 #include "render/shader.hpp"
 
 #include <GL/glew.h>
@@ -17,17 +18,16 @@ public:
     PlanetOccluder();
     PlanetOccluder(const PlanetOccluder&) = delete;
     PlanetOccluder& operator=(const PlanetOccluder&) = delete;
-    ~PlanetOccluder();
 
     // Placed by the planet's own matrix.
     void update(const glm::mat4& modelViewProjection) const;
     void drawDepth() const;
 
-    std::unique_ptr<Shader> shader;
-
 private:
-    GLuint vertexArray = 0;
-    GLuint positionBuffer = 0;
+    // Released from the bottom up: the program, then the buffer, then the vertex array that read it.
+    GlVertexArray vertexArray;
+    GlBuffer positionBuffer;
+    std::unique_ptr<Shader> shader;
     GLsizei vertexCount = 0;
 };
 

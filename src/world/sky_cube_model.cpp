@@ -6,13 +6,7 @@ namespace Velmora::Scene {
 
 SkyCubeModel::SkyCubeModel(const glm::mat4& initialModelMatrix, Shader* ownProgram,
                            const std::string& meshPath)
-    : SceneObject(initialModelMatrix, ownProgram, meshPath) {
-    glGenSamplers(1, &levelZeroSampler);
-}
-
-SkyCubeModel::~SkyCubeModel() {
-    glDeleteSamplers(1, &levelZeroSampler);
-}
+    : SceneObject(initialModelMatrix, ownProgram, meshPath), levelZeroSampler(GlSampler::generate()) {}
 
 void SkyCubeModel::draw(const ShadowBlur*) {
     const GLuint program = shader->program;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "render/gl_name.hpp"
 #include "render/scene_object.hpp"
 #include "render/texture.hpp"
 
@@ -9,7 +10,6 @@ namespace Velmora::Scene {
 class SkyCubeModel : public SceneObject {
 public:
     SkyCubeModel(const glm::mat4& initialModelMatrix, Shader* ownProgram, const std::string& meshPath);
-    ~SkyCubeModel() override;
 
     // The sky receives no shadow, so the shadow source is ignored and may be null.
     void draw(const ShadowBlur* shadowBlur) override;
@@ -20,7 +20,7 @@ public:
 private:
     // The sky reads level 0 of its pictures alone, always magnified: this sampler filters both ways as the
     // pictures magnify, so the renderer need not choose between minifying and magnifying a pixel at a time.
-    GLuint levelZeroSampler = 0;
+    GlSampler levelZeroSampler;
 };
 
 } // namespace Velmora::Scene
