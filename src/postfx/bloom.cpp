@@ -5,23 +5,15 @@
 namespace Velmora {
 
 Bloom::Bloom()
-    : brightPassShader(
-          std::make_unique<Shader>("Shaders/BrightPassShader.vert", "Shaders/BrightPassShader.frag")),
-      horizontalBlurShader(
-          std::make_unique<Shader>("Shaders/GaussHorizontalBloom.vert", "Shaders/GaussHorizontalBloom.frag")),
+    : brightTarget(reducedWidth, reducedHeight), horizontalTarget(reducedWidth, reducedHeight),
+      verticalTarget(width, height), resultTarget(width, height), resultTexture(resultTarget.texture),
+      bloomShader(std::make_unique<Shader>("Shaders/BloomShader.vert", "Shaders/BloomShader.frag")),
       verticalBlurShader(
           std::make_unique<Shader>("Shaders/GaussVerticalBloom.vert", "Shaders/GaussVerticalBloom.frag")),
-      bloomShader(std::make_unique<Shader>("Shaders/BloomShader.vert", "Shaders/BloomShader.frag")),
-      brightTarget(reducedWidth, reducedHeight), horizontalTarget(reducedWidth, reducedHeight),
-      verticalTarget(width, height), resultTarget(width, height), resultTexture(resultTarget.texture) {}
-
-// The programs go before the targets, which then release themselves.
-Bloom::~Bloom() {
-    brightPassShader.reset();
-    horizontalBlurShader.reset();
-    verticalBlurShader.reset();
-    bloomShader.reset();
-}
+      horizontalBlurShader(
+          std::make_unique<Shader>("Shaders/GaussHorizontalBloom.vert", "Shaders/GaussHorizontalBloom.frag")),
+      brightPassShader(
+          std::make_unique<Shader>("Shaders/BrightPassShader.vert", "Shaders/BrightPassShader.frag")) {}
 
 void Bloom::applyBloom(GLuint inputTexture, GLuint quadVao, GLuint quadIndexCount) const {
     glViewport(0, 0, reducedWidth, reducedHeight);

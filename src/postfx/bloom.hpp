@@ -22,20 +22,20 @@ public:
     Bloom();
     Bloom(const Bloom&) = delete;
     Bloom& operator=(const Bloom&) = delete;
-    ~Bloom();
 
     // Leaves the result target bound and the viewport at the full size; the window is bound next.
     void applyBloom(GLuint inputTexture, GLuint quadVao, GLuint quadIndexCount) const;
 
-    std::unique_ptr<Shader> brightPassShader;
-    std::unique_ptr<Shader> horizontalBlurShader;
-    std::unique_ptr<Shader> verticalBlurShader;
-    std::unique_ptr<Shader> bloomShader;
+    // Released from the bottom up: the programs go before the targets.
     ColorTarget brightTarget;
     ColorTarget horizontalTarget;
     ColorTarget verticalTarget;
     ColorTarget resultTarget;
     const GLuint resultTexture;
+    std::unique_ptr<Shader> bloomShader;
+    std::unique_ptr<Shader> verticalBlurShader;
+    std::unique_ptr<Shader> horizontalBlurShader;
+    std::unique_ptr<Shader> brightPassShader;
 };
 
 } // namespace Velmora

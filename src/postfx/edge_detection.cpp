@@ -7,23 +7,17 @@
 namespace Velmora {
 
 EdgeDetection::EdgeDetection()
-    : edgeShader(
-          std::make_unique<Shader>("Shaders/EdgeDetectionShader.vert", "Shaders/EdgeDetectionShader.frag")),
+    : edgeTarget(width, height), resultTarget(width, height), edgeTexture(edgeTarget.texture),
+      resultTexture(resultTarget.texture),
       addEdgesShader(std::make_unique<Shader>("Shaders/AddEdgesShader.vert", "Shaders/AddEdgesShader.frag")),
-      edgeTarget(width, height), resultTarget(width, height), edgeTexture(edgeTarget.texture),
-      resultTexture(resultTarget.texture) {
+      edgeShader(
+          std::make_unique<Shader>("Shaders/EdgeDetectionShader.vert", "Shaders/EdgeDetectionShader.frag")) {
     // The edge program turns stored depth back into distance from the eye with the game's own projection,
     // which never changes.
     glUseProgram(edgeShader->program);
     setUniform(edgeShader->program, "nearPlane", Camera::nearPlane);
     setUniform(edgeShader->program, "farPlane", Camera::farPlane);
     glUseProgram(0);
-}
-
-// Both programs go before the targets, which then release themselves.
-EdgeDetection::~EdgeDetection() {
-    edgeShader.reset();
-    addEdgesShader.reset();
 }
 
 void EdgeDetection::applyEdges(GLuint sceneColorTexture, GLuint sceneDepthTexture, GLuint quadVao,

@@ -19,20 +19,20 @@ public:
     EdgeDetection();
     EdgeDetection(const EdgeDetection&) = delete;
     EdgeDetection& operator=(const EdgeDetection&) = delete;
-    ~EdgeDetection();
 
     // Leaves the result target bound and the viewport at the scene's size; the next pass binds its own
     // target.
     void applyEdges(GLuint sceneColorTexture, GLuint sceneDepthTexture, GLuint quadVao,
                     GLuint quadIndexCount) const;
 
-    std::unique_ptr<Shader> edgeShader;
-    std::unique_ptr<Shader> addEdgesShader;
+    // Released from the bottom up: both programs go before the targets.
     ColorTarget edgeTarget;
     ColorTarget resultTarget;
     // The outlines alone, dark on white, as edge mode shows them.
     const GLuint edgeTexture;
     const GLuint resultTexture;
+    std::unique_ptr<Shader> addEdgesShader;
+    std::unique_ptr<Shader> edgeShader;
 };
 
 } // namespace Velmora

@@ -15,28 +15,6 @@ DecorationItems::DecorationItems(const glm::vec3& playerPosition) {
     gatherModels();
 }
 
-DecorationItems::~DecorationItems() {
-    models.clear();
-    // Each item frees its program before its mesh; the shared texture and material outlive every item using
-    // them.
-    for (auto& house : houses) {
-        house.reset();
-    }
-    houses.clear();
-    houseTexture.reset();
-    houseMaterial.reset();
-    pointLightPositions.clear();
-    pointLightColors.clear();
-    pointLightIntensities.clear();
-    pointLightRanges.clear();
-    for (auto& lantern : lanterns) {
-        lantern.reset();
-    }
-    lanterns.clear();
-    lanternTexture.reset();
-    lanternMaterial.reset();
-}
-
 void DecorationItems::createHouses() {
     houseTexture = std::make_unique<Texture>("Textures/HouseTexture.png");
     houseMaterial =

@@ -28,7 +28,6 @@ public:
     explicit DecorationItems(const glm::vec3& playerPosition);
     DecorationItems(const DecorationItems&) = delete;
     DecorationItems& operator=(const DecorationItems&) = delete;
-    ~DecorationItems();
 
     PointLightArrays pointLights() const;
     void uploadMaterialAndLights();
@@ -40,16 +39,18 @@ public:
     // The items never move, so their positions are gathered once, after placement.
     const ObstaclePositions& obstaclePositions() const { return obstacles; }
 
-    std::vector<float> pointLightPositions;
-    std::vector<float> pointLightColors;
-    std::vector<float> pointLightIntensities;
-    std::vector<float> pointLightRanges;
-    std::unique_ptr<Texture> houseTexture;
-    std::unique_ptr<Texture> lanternTexture;
-    std::vector<std::unique_ptr<House>> houses;
-    std::vector<std::unique_ptr<Lantern>> lanterns;
-    std::unique_ptr<Material> houseMaterial;
+    // Released from the bottom up: the houses, then their shared texture and material, which outlive every
+    // house using them; the lights; then the lanterns with theirs.
     std::unique_ptr<Material> lanternMaterial;
+    std::unique_ptr<Texture> lanternTexture;
+    std::vector<std::unique_ptr<Lantern>> lanterns;
+    std::vector<float> pointLightRanges;
+    std::vector<float> pointLightIntensities;
+    std::vector<float> pointLightColors;
+    std::vector<float> pointLightPositions;
+    std::unique_ptr<Material> houseMaterial;
+    std::unique_ptr<Texture> houseTexture;
+    std::vector<std::unique_ptr<House>> houses;
 
 private:
     void createHouses();

@@ -15,14 +15,6 @@ HeartsDisplay::HeartsDisplay() {
     emptyHeartTexture = std::make_unique<Texture>("Textures/EmptyHeart.png");
 }
 
-HeartsDisplay::~HeartsDisplay() {
-    for (std::unique_ptr<Shader>& heartShader : heartShaders) {
-        heartShader.reset();
-    }
-    fullHeartTexture.reset();
-    emptyHeartTexture.reset();
-}
-
 void HeartsDisplay::setWindowSize(float width, float height) {
     for (const std::unique_ptr<Shader>& heartShader : heartShaders) {
         glUseProgram(heartShader->program);

@@ -19,15 +19,15 @@ public:
     HeartsDisplay();
     HeartsDisplay(const HeartsDisplay&) = delete;
     HeartsDisplay& operator=(const HeartsDisplay&) = delete;
-    ~HeartsDisplay();
 
     void setWindowSize(float width, float height);
     // Expects blending on and the window's framebuffer bound at the window's size.
     void draw(GLuint vertexArray, GLuint indexCount, int lives);
 
-    std::array<std::unique_ptr<Shader>, heartCount> heartShaders;
-    std::unique_ptr<Texture> fullHeartTexture;
+    // Released from the bottom up: the programs, then the two pictures.
     std::unique_ptr<Texture> emptyHeartTexture;
+    std::unique_ptr<Texture> fullHeartTexture;
+    std::array<std::unique_ptr<Shader>, heartCount> heartShaders;
 };
 
 } // namespace Velmora

@@ -10,10 +10,4 @@ House::House(Texture& texture, Material& material) {
     model->material = &material;
 }
 
-House::~House() {
-    // The program goes before the mesh that was drawn with it.
-    shader.reset();
-    model.reset();
-}
-
 } // namespace Velmora

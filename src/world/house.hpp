@@ -15,7 +15,6 @@ public:
     House(Texture& texture, Material& material);
     House(const House&) = delete;
     House& operator=(const House&) = delete;
-    ~House();
 
     std::unique_ptr<Scene::DecorationItemModel> model;
     std::unique_ptr<Shader> shader;

@@ -11,11 +11,4 @@ Lantern::Lantern(Texture& texture, Material& material) {
     light = std::make_unique<PointLight>();
 }
 
-Lantern::~Lantern() {
-    // The program goes before the mesh that was drawn with it; the light goes with the lantern.
-    shader.reset();
-    model.reset();
-    light.reset();
-}
-
 } // namespace Velmora

@@ -17,10 +17,11 @@ public:
     Lantern(Texture& texture, Material& material);
     Lantern(const Lantern&) = delete;
     Lantern& operator=(const Lantern&) = delete;
-    ~Lantern();
 
-    std::unique_ptr<Scene::DecorationItemModel> model;
+    // Released from the bottom up: the program before the mesh drawn with it; the light goes with the
+    // lantern.
     std::unique_ptr<PointLight> light;
+    std::unique_ptr<Scene::DecorationItemModel> model;
     std::unique_ptr<Shader> shader;
 };
 

@@ -16,15 +16,6 @@ Planet::Planet() {
     occluder = std::make_unique<PlanetOccluder>();
 }
 
-Planet::~Planet() {
-    // The program goes before the texture, the material and finally the mesh that referred to them.
-    occluder.reset();
-    shader.reset();
-    texture.reset();
-    material.reset();
-    model.reset();
-}
-
 void Planet::uploadMaterialAndLights(PointLightArrays lights) {
     model->setMaterialAndLights(std::move(lights));
 }

@@ -21,15 +21,16 @@ public:
     Planet();
     Planet(const Planet&) = delete;
     Planet& operator=(const Planet&) = delete;
-    ~Planet();
 
     void uploadMaterialAndLights(PointLightArrays lights);
     void update(const glm::vec3& light, const Camera& camera, const ShadowMap& shadowMap);
 
+    // Released from the bottom up: the occluder, the program, then the texture and the material before the
+    // mesh that referred to them.
     std::unique_ptr<Scene::PlanetModel> model;
+    std::unique_ptr<Material> material;
     std::unique_ptr<Texture> texture;
     std::unique_ptr<Shader> shader;
-    std::unique_ptr<Material> material;
     std::unique_ptr<PlanetOccluder> occluder;
 };
 

@@ -34,30 +34,6 @@ Player::Player() {
     }
 }
 
-// Textures and materials go first although the parts still point at them: nothing is drawn any more, and the
-// parts never release what they only refer to.
-Player::~Player() {
-    skinTexture.reset();
-    eyeTexture.reset();
-    eyeBallTexture.reset();
-    bodyTexture.reset();
-    shoeTexture.reset();
-    metalTexture.reset();
-    skinMaterial.reset();
-    eyeMaterial.reset();
-    for (std::unique_ptr<Shader>& partShader : partShaders) {
-        partShader.reset();
-    }
-    head.reset();
-    eye.reset();
-    eyeBall.reset();
-    body.reset();
-    armLeft.reset();
-    armRight.reset();
-    footLeft.reset();
-    footRight.reset();
-}
-
 void Player::loadTextures() {
     skinTexture = std::make_unique<Texture>("Textures/PlayerSkinTexture.png");
     eyeBallTexture = std::make_unique<Texture>("Textures/PlayerEyeBallTexture.png");

@@ -27,7 +27,6 @@ public:
     Player();
     Player(const Player&) = delete;
     Player& operator=(const Player&) = delete;
-    ~Player();
 
     void uploadMaterialAndLights(PointLightArrays lights);
     void updateUniforms(const glm::vec3& light, const Camera& camera, const ShadowMap& shadowMap);
@@ -54,6 +53,11 @@ public:
     int lives = 3;
     float speed = 40.0f;
     bool shieldActive = false;
+    double swingAngle = 0.0;
+    int swingDirection = 1;
+    // Released from the bottom up: textures and materials first although the parts still point at them, since
+    // nothing is drawn any more and the parts never release what they only refer to; then the programs and
+    // the parts.
     std::unique_ptr<Scene::PlayerModel> head;
     std::unique_ptr<Scene::PlayerModel> eye;
     std::unique_ptr<Scene::PlayerModel> eyeBall;
@@ -62,17 +66,15 @@ public:
     std::unique_ptr<Scene::PlayerModel> armRight;
     std::unique_ptr<Scene::PlayerModel> footLeft;
     std::unique_ptr<Scene::PlayerModel> footRight;
-    std::unique_ptr<Texture> skinTexture;
-    std::unique_ptr<Texture> eyeTexture;
-    std::unique_ptr<Texture> eyeBallTexture;
-    std::unique_ptr<Texture> bodyTexture;
-    std::unique_ptr<Texture> shoeTexture;
-    std::unique_ptr<Texture> metalTexture;
-    double swingAngle = 0.0;
-    int swingDirection = 1;
     std::array<std::unique_ptr<Shader>, 8> partShaders;
-    std::unique_ptr<Material> skinMaterial;
     std::unique_ptr<Material> eyeMaterial;
+    std::unique_ptr<Material> skinMaterial;
+    std::unique_ptr<Texture> metalTexture;
+    std::unique_ptr<Texture> shoeTexture;
+    std::unique_ptr<Texture> bodyTexture;
+    std::unique_ptr<Texture> eyeBallTexture;
+    std::unique_ptr<Texture> eyeTexture;
+    std::unique_ptr<Texture> skinTexture;
 
 private:
     void loadTextures();

@@ -21,14 +21,6 @@ PowerUp::PowerUp(const std::string& texturePath) {
     model->colorTexture = texture.get();
 }
 
-PowerUp::~PowerUp() {
-    // The program goes before the texture, the material and finally the mesh that referred to them.
-    shader.reset();
-    texture.reset();
-    material.reset();
-    model.reset();
-}
-
 void PowerUp::rollSpawn(double deltaTime, const Player& player, const DecorationItems& decorationItems) {
     if (!spawned && PowerUpRules::spawnRollSucceeds(deltaTime, spawnRate)) {
         spawned = true;

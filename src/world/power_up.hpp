@@ -28,7 +28,7 @@ public:
     explicit PowerUp(const std::string& texturePath);
     PowerUp(const PowerUp&) = delete;
     PowerUp& operator=(const PowerUp&) = delete;
-    virtual ~PowerUp();
+    virtual ~PowerUp() = default;
 
     // On contact with a lying item: the chime and the start of the effect.
     virtual void checkCollect(Player& player) = 0;
@@ -47,13 +47,15 @@ public:
     bool isVisible() const { return spawned && !collected; }
     glm::vec3 position() const;
 
+    // Released from the bottom up: the program, then the texture and the material before the mesh that
+    // referred to them.
     std::unique_ptr<Scene::PowerUpModel> model;
+    std::unique_ptr<Material> material;
     std::unique_ptr<Texture> texture;
+    std::unique_ptr<Shader> shader;
     bool spawned = false;
     bool collected = false;
     float spawnRate = 0.0f;
-    std::unique_ptr<Shader> shader;
-    std::unique_ptr<Material> material;
     double bobOffset = 0.0;
     int bobDirection = 1;
 

@@ -14,14 +14,6 @@ SkyCube::SkyCube() {
     model->nightTexture = nightTexture.get();
 }
 
-SkyCube::~SkyCube() {
-    // The program goes before the two pictures and the mesh that referred to them.
-    shader.reset();
-    dayTexture.reset();
-    nightTexture.reset();
-    model.reset();
-}
-
 void SkyCube::update(const glm::vec3& light, const glm::vec3& playerPosition, const Camera& camera) {
     const GLuint program = shader->program;
     glUseProgram(program);

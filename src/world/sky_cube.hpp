@@ -18,14 +18,14 @@ public:
     SkyCube();
     SkyCube(const SkyCube&) = delete;
     SkyCube& operator=(const SkyCube&) = delete;
-    ~SkyCube();
 
     // Leaves the sky program current.
     void update(const glm::vec3& light, const glm::vec3& playerPosition, const Camera& camera);
 
+    // Released from the bottom up: the program before the two pictures and the mesh that referred to them.
     std::unique_ptr<Scene::SkyCubeModel> model;
-    std::unique_ptr<Texture> dayTexture;
     std::unique_ptr<Texture> nightTexture;
+    std::unique_ptr<Texture> dayTexture;
     std::unique_ptr<Shader> shader;
 };
 
