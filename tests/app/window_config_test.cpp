@@ -80,6 +80,16 @@ TEST(SpawnerConfig, ReadsRateAndDuration) {
     EXPECT_EQ(readSpawner("-2\n0.5\n").asteroidSpawnDuration, 0);
 }
 
+TEST(SpawnerConfigDeathTest, ProductBeyondTheLimitEndsTheProgram) {
+    EXPECT_EQ(readSpawner("1000\n1000\n").asteroidSpawnRate, 1000);
+    EXPECT_EQ(readSpawner("-1000\n-1000\n").asteroidSpawnDuration, -1000);
+    const std::string message =
+        spawnerFile + " - Error: asteroids per second times seconds must not exceed 1000000";
+    EXPECT_FATAL_LINE(readSpawner("1000001\n1\n"), message);
+    EXPECT_FATAL_LINE(readSpawner("2147483647\n2147483647\n"), message);
+    EXPECT_FATAL_LINE(readSpawner("-99999999999\n-2\n"), message);
+}
+
 TEST(SpawnerConfigDeathTest, ReportsTheFirstMissingLine) {
     EXPECT_FATAL_LINE(readSpawner(""), missingLine(spawnerFile, 1));
     EXPECT_FATAL_LINE(readSpawner("4"), missingLine(spawnerFile, 2));
@@ -101,4 +111,43 @@ TEST(ConfigFilesDeathTest, MissingOrUnreadableFileNamesTheFile) {
             readAsteroidSpawnerConfig(config);
         },
         "Failed to open configuration file: " + spawnerFile);
+}
+
+TEST(ConfigFiles, ThePlayersFileIsReadInPlaceOfTheInstalledOne) {
+    TestFolder folder;
+    folder.writeFile(fullscreenFile, "false\n800\n600\n");
+    folder.writeFile(spawnerFile, "3\n60\n");
+    folder.writeFile("settings/velmora/fullscreenConfig.txt", "true\n640\n360\n");
+    WindowConfig config;
+    readFullscreenConfig(config);
+    readAsteroidSpawnerConfig(config);
+    EXPECT_TRUE(config.fullscreen);
+    EXPECT_EQ(config.width, 640);
+    EXPECT_EQ(config.height, 360);
+    EXPECT_EQ(config.asteroidSpawnRate, 3);
+    EXPECT_EQ(config.asteroidSpawnDuration, 60);
+}
+
+TEST(ConfigFilesDeathTest, MessagesNameThePlayersFileWhenItWasRead) {
+    TestFolder folder;
+    const std::filesystem::path own = folder.path() / "settings/velmora";
+    folder.writeFile(fullscreenFile, "false\n800\n600\n");
+    folder.writeFile(spawnerFile, "3\n60\n");
+    const auto readBoth = [] {
+        WindowConfig config;
+        readFullscreenConfig(config);
+        readAsteroidSpawnerConfig(config);
+    };
+
+    folder.writeFile("settings/velmora/fullscreenConfig.txt", "false\n800");
+    EXPECT_FATAL_LINE(readBoth(), missingLine((own / "fullscreenConfig.txt").string(), 3));
+    std::filesystem::remove(own / "fullscreenConfig.txt");
+    std::filesystem::create_directory(own / "fullscreenConfig.txt");
+    EXPECT_FATAL_LINE(readBoth(),
+                      "Failed to open configuration file: " + (own / "fullscreenConfig.txt").string());
+    std::filesystem::remove(own / "fullscreenConfig.txt");
+
+    folder.writeFile("settings/velmora/asteroidSpawnerConfig.txt", "1000001\n1\n");
+    EXPECT_FATAL_LINE(readBoth(), (own / "asteroidSpawnerConfig.txt").string() +
+                                      " - Error: asteroids per second times seconds must not exceed 1000000");
 }
