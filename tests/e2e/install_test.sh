@@ -71,6 +71,7 @@ for needed in $(needed_packages "$PREFIX/bin/velmora" | sort -u); do
   grep -qxF "$needed" "$WORK/depends.txt" || fail "$CASE: Depends lacks $needed: $depends"
 done
 version="$(dpkg-deb -f "$package" Version)"
+[ "$("$PREFIX/bin/velmora" --version)" == "velmora $version" ] || fail "$CASE: the program is not $version"
 grep -qF "<release version=\"$version\"" "$PREFIX/share/metainfo/$APP_ID.metainfo.xml" ||
   fail "$CASE: no release $version in the metainfo"
 
