@@ -40,9 +40,9 @@ endfunction()
 # fuzzing builds go without: the fortified calls would keep AddressSanitizer from seeing the accesses they make.
 add_library(velmora_release_hardening INTERFACE)
 if(NOT VELMORA_SANITIZE AND NOT VELMORA_FUZZ)
-    set(release $<NOT:$<CONFIG:Debug>>)
-    target_compile_definitions(velmora_release_hardening INTERFACE $<${release}:_FORTIFY_SOURCE=2>)
+    set(release_build $<NOT:$<CONFIG:Debug>>)
+    target_compile_definitions(velmora_release_hardening INTERFACE $<${release_build}:_FORTIFY_SOURCE=2>)
     target_compile_options(velmora_release_hardening INTERFACE
-        "$<${release}:-fstack-protector-strong;-Wformat;-Werror=format-security>")
-    target_link_options(velmora_release_hardening INTERFACE "$<${release}:-Wl,-z,relro;-Wl,-z,now>")
+        "$<${release_build}:-fstack-protector-strong;-Wformat;-Werror=format-security>")
+    target_link_options(velmora_release_hardening INTERFACE "$<${release_build}:-Wl,-z,relro;-Wl,-z,now>")
 endif()
