@@ -34,3 +34,15 @@ function(velmora_sanitizer_test_environment)
     set_tests_properties(${tests} PROPERTIES ENVIRONMENT
         "ASAN_OPTIONS=halt_on_error=1:detect_leaks=1:exitcode=1;UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1")
 endfunction()
+
+# Release builds of the game get the hardening that Debian's dpkg-buildflags gives its packages, with immediate
+# binding: fortified C library calls, a stack protector, format-string checks, and full RELRO. The sanitizer and
+# fuzzing builds go without: the fortified calls would keep AddressSanitizer from seeing the accesses they make.
+add_library(velmora_release_hardening INTERFACE)
+if(NOT VELMORA_SANITIZE AND NOT VELMORA_FUZZ)
+    set(release_build $<NOT:$<CONFIG:Debug>>)
+    target_compile_definitions(velmora_release_hardening INTERFACE $<${release_build}:_FORTIFY_SOURCE=2>)
+    target_compile_options(velmora_release_hardening INTERFACE
+        "$<${release_build}:-fstack-protector-strong;-Wformat;-Werror=format-security>")
+    target_link_options(velmora_release_hardening INTERFACE "$<${release_build}:-Wl,-z,relro;-Wl,-z,now>")
+endif()

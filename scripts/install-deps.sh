@@ -9,6 +9,7 @@ packages=(
   libopenal-dev libopenal1 libsndfile1-dev
   libgtest-dev
   xvfb xauth xdotool x11-apps imagemagick libgl1-mesa-dri python3
+  lintian appstream desktop-file-utils
   "$@"
 )
 

@@ -1,6 +1,6 @@
 #include "app/game_loop.hpp"
 
-#include "app/executable_folder.hpp"
+#include "app/data_folder.hpp"
 #include "app/game_passes.hpp"
 #include "app/game_state.hpp"
 #include "app/game_window.hpp"
@@ -20,7 +20,7 @@ namespace {
 
 void startUp() {
     prepareConsole();
-    enterExecutableFolder();
+    enterDataFolder();
     std::srand(static_cast<unsigned int>(std::time(nullptr)));
     if (glfwInit() == GLFW_FALSE) {
         fatalError("Failed to init GLFW!");

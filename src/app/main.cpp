@@ -1,5 +1,5 @@
-#include "app/game_loop.hpp"
+#include "app/command_line.hpp"
 
-int main() {
-    return Velmora::runGame();
+int main(int argc, char** argv) {
+    return Velmora::runCommandLine(argc, argv);
 }

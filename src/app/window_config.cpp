@@ -1,6 +1,8 @@
 #include "app/window_config.hpp"
 
+#include "app/settings_files.hpp"
 #include "platform/console.hpp"
+#include "world/asteroid_shower.hpp"
 
 #include <algorithm>
 #include <cstdlib>
@@ -11,9 +13,6 @@
 
 namespace Velmora {
 namespace {
-
-const std::string fullscreenPath = "Config/fullscreenConfig.txt";
-const std::string spawnerPath = "Config/asteroidSpawnerConfig.txt";
 
 // The files hold one value per line, in a fixed order, with no keys and no defaults.
 class ConfigLines {
@@ -41,6 +40,8 @@ public:
         return path + " - Error occurred while reading line " + std::to_string(lineNumber) + ": - " + reason;
     }
 
+    const std::string& filePath() const { return path; }
+
 private:
     std::string path;
     std::ifstream file;
@@ -58,7 +59,7 @@ int toInt(const std::string& line) {
 } // namespace
 
 void readFullscreenConfig(WindowConfig& config) {
-    ConfigLines lines(fullscreenPath);
+    ConfigLines lines(settingsFilePath("fullscreenConfig.txt"));
     const std::string mode = lines.next();
     if (mode == "true") {
         config.fullscreen = true;
@@ -72,9 +73,15 @@ void readFullscreenConfig(WindowConfig& config) {
 }
 
 void readAsteroidSpawnerConfig(WindowConfig& config) {
-    ConfigLines lines(spawnerPath);
+    ConfigLines lines(settingsFilePath("asteroidSpawnerConfig.txt"));
     config.asteroidSpawnRate = toInt(lines.next());
     config.asteroidSpawnDuration = toInt(lines.next());
+    // Compared as a double: the product of two ints can leave the int range.
+    if (static_cast<double>(config.asteroidSpawnRate) * config.asteroidSpawnDuration >
+        AsteroidShower::maximumCount) {
+        fatalError(lines.filePath() + " - Error: asteroids per second times seconds must not exceed " +
+                   std::to_string(AsteroidShower::maximumCount));
+    }
 }
 
 } // namespace Velmora

@@ -1,12 +1,11 @@
 #include "world/asteroid_shower.hpp"
 
 #include "math/world_transforms.hpp"
-#include "platform/console.hpp"
 #include "platform/sound.hpp"
 #include "world/decoration_placement.hpp"
 
+#include <algorithm>
 #include <cstdlib>
-#include <string>
 
 namespace Velmora {
 namespace {
@@ -30,13 +29,8 @@ AsteroidShower::AsteroidShower(double spawnRate, double spawnDuration) {
 }
 
 int AsteroidShower::asteroidCount(double spawnRate, double spawnDuration) {
-    const double product = spawnRate * spawnDuration;
-    // Compared before the conversion: a product beyond the int range has no defined truncation.
-    if (product >= maximumCount + 1.0) {
-        fatalError(
-            "Config/asteroidSpawnerConfig.txt - Error: asteroids per second times seconds must not exceed " +
-            std::to_string(maximumCount));
-    }
+    // Held before the conversion: a product beyond the int range has no defined truncation.
+    const double product = std::min(spawnRate * spawnDuration, static_cast<double>(maximumCount));
     return product < 1.0 ? 0 : static_cast<int>(product);
 }
 

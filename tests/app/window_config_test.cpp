@@ -80,6 +80,16 @@ TEST(SpawnerConfig, ReadsRateAndDuration) {
     EXPECT_EQ(readSpawner("-2\n0.5\n").asteroidSpawnDuration, 0);
 }
 
+TEST(SpawnerConfigDeathTest, ProductBeyondTheLimitEndsTheProgram) {
+    EXPECT_EQ(readSpawner("1000\n1000\n").asteroidSpawnRate, 1000);
+    EXPECT_EQ(readSpawner("-1000\n-1000\n").asteroidSpawnDuration, -1000);
+    const std::string message =
+        spawnerFile + " - Error: asteroids per second times seconds must not exceed 1000000";
+    EXPECT_FATAL_LINE(readSpawner("1000001\n1\n"), message);
+    EXPECT_FATAL_LINE(readSpawner("2147483647\n2147483647\n"), message);
+    EXPECT_FATAL_LINE(readSpawner("-99999999999\n-2\n"), message);
+}
+
 TEST(SpawnerConfigDeathTest, ReportsTheFirstMissingLine) {
     EXPECT_FATAL_LINE(readSpawner(""), missingLine(spawnerFile, 1));
     EXPECT_FATAL_LINE(readSpawner("4"), missingLine(spawnerFile, 2));

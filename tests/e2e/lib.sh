@@ -10,6 +10,10 @@ OUTPUT="$WORK/output.txt"
 # Standard error apart: the game's console lines are all on standard output.
 ERRORS="$WORK/errors.txt"
 failures=0
+# The player's own settings folder is $XDG_CONFIG_HOME/velmora: empty unless a test fills it, so that no settings
+# of the machine's user take the place of the game's.
+export XDG_CONFIG_HOME="$WORK/settings"
+OWN_SETTINGS="$XDG_CONFIG_HOME/velmora"
 
 # A fresh copy of the executable with its run-time folders.
 prepare_game() {
@@ -23,9 +27,10 @@ prepare_game() {
   done
 }
 
-# Runs the game from another working directory, with no terminal on standard input, until it ends by itself.
+# Runs the game with the given arguments from another working directory, with no terminal on standard input,
+# until it ends by itself.
 run_game() {
-  (cd "$WORK" && timeout 60 "$GAME_DIR/velmora" </dev/null >"$OUTPUT" 2>"$ERRORS")
+  (cd "$WORK" && timeout 60 "$GAME_DIR/velmora" "$@" </dev/null >"$OUTPUT" 2>"$ERRORS")
   STATUS=$?
 }
 

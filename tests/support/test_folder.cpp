@@ -5,9 +5,18 @@
 
 namespace TestSupport {
 
-TestFolder::TestFolder() : previous(std::filesystem::current_path()) {
+namespace {
+
+std::filesystem::path makeTemporaryFolder() {
     std::string pattern = (std::filesystem::temp_directory_path() / "velmora-test-XXXXXX").string();
-    folder = mkdtemp(pattern.data());
+    return mkdtemp(pattern.data());
+}
+
+} // namespace
+
+TestFolder::TestFolder()
+    : folder(makeTemporaryFolder()), previous(std::filesystem::current_path()),
+      settingsHome("XDG_CONFIG_HOME", (folder / "settings").c_str()) {
     std::filesystem::current_path(folder);
 }
 

@@ -1,12 +1,16 @@
 #pragma once
 
+#include "support/scoped_environment.hpp"
+
 #include <filesystem>
 #include <string>
 
 namespace TestSupport {
 
 // A fresh temporary folder that becomes the working directory for the test's lifetime, so that code reading
-// relative paths such as "Config/..." sees only what the test prepared.
+// relative paths such as "Config/..." sees only what the test prepared. XDG_CONFIG_HOME points at its
+// settings/ folder meanwhile, so the player's own settings are read from settings/velmora/ and never from the
+// real home.
 class TestFolder {
 public:
     TestFolder();
@@ -20,6 +24,7 @@ public:
 private:
     std::filesystem::path folder;
     std::filesystem::path previous;
+    ScopedEnvironment settingsHome;
 };
 
 } // namespace TestSupport

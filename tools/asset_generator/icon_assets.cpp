@@ -61,10 +61,10 @@ void paintSmile(Image& image) {
 
 } // namespace
 
-void IconAssets::write(const std::filesystem::path& root, int size) {
+void IconAssets::write(const std::filesystem::path& root, const std::string& name, int size) {
     const std::filesystem::path folder = root / (std::to_string(size) + "x" + std::to_string(size)) / "apps";
     std::filesystem::create_directories(folder);
-    PngWriter::write((folder / "velmora.png").string(), draw(size));
+    PngWriter::write((folder / (name + ".png")).string(), draw(size));
 }
 
 Image IconAssets::draw(int size) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <string>
 
 namespace Velmora {
 
@@ -10,8 +11,8 @@ class Image;
 // grid, so the small icons of menus and task bars stay sharp instead of being shrunk from a large one.
 class IconAssets {
 public:
-    // Writes <root>/<size>x<size>/apps/velmora.png, the layout of an icon theme.
-    static void write(const std::filesystem::path& root, int size);
+    // Writes <root>/<size>x<size>/apps/<name>.png, the layout of an icon theme.
+    static void write(const std::filesystem::path& root, const std::string& name, int size);
 
 private:
     static Image draw(int size);

@@ -1,6 +1,6 @@
 #include "headless_game.hpp"
 
-#include "app/executable_folder.hpp"
+#include "app/data_folder.hpp"
 #include "app/game_passes.hpp"
 #include "app/game_state.hpp"
 #include "app/pad_actions.hpp"
@@ -37,7 +37,7 @@ void openHiddenWindow(int width, int height) {
 } // namespace
 
 HeadlessGame::HeadlessGame(int width, int height) : windowWidthPixels(width), windowHeightPixels(height) {
-    enterExecutableFolder();
+    enterDataFolder();
     openHiddenWindow(width, height);
     windowWidth = width;
     windowHeight = height;

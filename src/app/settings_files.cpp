@@ -1,0 +1,40 @@
+#include "app/settings_files.hpp"
+
+#include <cstdlib>
+
+namespace Velmora {
+namespace {
+
+// Relative paths in these variables are to be ignored, as the XDG base directory rules say.
+std::filesystem::path absolutePathIn(const char* variable) {
+    const char* value = std::getenv(variable);
+    if (value == nullptr || !std::filesystem::path(value).is_absolute()) {
+        return {};
+    }
+    return value;
+}
+
+} // namespace
+
+std::filesystem::path userSettingsFolder() {
+    const std::filesystem::path configHome = absolutePathIn("XDG_CONFIG_HOME");
+    if (!configHome.empty()) {
+        return configHome / "velmora";
+    }
+    const std::filesystem::path home = absolutePathIn("HOME");
+    return home.empty() ? home : home / ".config" / "velmora";
+}
+
+std::string settingsFilePath(const std::string& name) {
+    const std::filesystem::path folder = userSettingsFolder();
+    if (!folder.empty()) {
+        std::error_code error;
+        const std::filesystem::path own = folder / name;
+        if (std::filesystem::symlink_status(own, error).type() != std::filesystem::file_type::not_found) {
+            return own.string();
+        }
+    }
+    return "Config/" + name;
+}
+
+} // namespace Velmora
