@@ -39,6 +39,9 @@ void printHelp() {
                  "  F2 to F11    frame rate, wireframe, sampling, mip-mapping, edge mode, drawn objects,\n"
                  "               culling, transparency, sun movement, face culling\n"
                  "\n"
+                 "Gamepad: left stick or d-pad walk, right stick orbits and tilts, shoulders or triggers zoom,\n"
+                 "  A starts the shower, Start pauses, Back quits.\n"
+                 "\n"
                  "Settings files, one value a line (see velmora(6)):\n"
                  "  fullscreenConfig.txt       true or false, the window's width, its height\n"
                  "  asteroidSpawnerConfig.txt  asteroids per second, the shower's length in seconds\n";
