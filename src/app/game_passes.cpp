@@ -23,6 +23,7 @@
 #include "world/sky_cube.hpp"
 #include "world/speed_power_up.hpp"
 #include "world/sun.hpp"
+#include "world/world_object.hpp"
 
 #include <GL/glew.h>
 #include <GLFW/glfw3.h>
@@ -32,9 +33,6 @@
 
 namespace Velmora {
 namespace {
-
-// The planet and the player's eight parts are always drawn; the sky cube is not counted.
-constexpr int alwaysRenderedObjects = 9;
 
 void setFixedGlState() {
     glEnable(GL_DEPTH_TEST);
@@ -71,12 +69,8 @@ void createHearts() {
 // Every lit model gets the lanterns' lights once; they never move.
 void handOutPointLights() {
     const PointLightArrays lights = decorationItems->pointLights();
-    planet->uploadMaterialAndLights(lights);
-    player->uploadMaterialAndLights(lights);
-    decorationItems->uploadMaterialAndLights();
-    asteroids->uploadMaterialAndLights(lights);
-    for (Logicals::PowerUp* powerUp : powerUps()) {
-        powerUp->uploadMaterialAndLights(lights);
+    for (const WorldEntry& entry : worldObjects()) {
+        entry.object->takeLights(lights);
     }
 }
 
@@ -106,12 +100,9 @@ void spawnCollectAndExpirePowerUps(double stepTime) {
 }
 
 void updateModels(const glm::vec3& light, double stepTime) {
-    planet->update(light, *camera, *shadowMap);
-    player->updateUniforms(light, *camera, *shadowMap);
-    skyCube->update(light, player->position(), *camera);
-    decorationItems->update(light, *camera, *shadowMap);
-    for (Logicals::PowerUp* powerUp : powerUps()) {
-        powerUp->update(light, *camera, *shadowMap, stepTime);
+    const FrameUniforms frame{light, *camera, *shadowMap, player->position(), stepTime};
+    for (WorldObject* object : uniformOrder()) {
+        object->updateUniforms(frame);
     }
 }
 
@@ -121,16 +112,9 @@ void finishStep(RenderStep step) {
     }
 }
 
-void updateShadowMatrix(const Scene::SceneObject& model, const glm::vec3& light) {
-    model.setShadowLightMatrix(shadowMap->computeLightMVP(light, false, model.modelMatrix));
-}
-
 void updateShadowMatrices(const glm::vec3& light) {
-    updateShadowMatrix(*planet->model, light);
-    player->updateShadowUniforms(light, *shadowMap);
-    decorationItems->updateShadowMatrices(light, *shadowMap);
-    for (Logicals::PowerUp* powerUp : powerUps()) {
-        updateShadowMatrix(*powerUp->model, light);
+    for (const WorldEntry& entry : worldObjects()) {
+        entry.object->updateShadowMatrices(light, *shadowMap);
     }
 }
 
@@ -138,23 +122,32 @@ void renderShadowPass() {
     glBindFramebuffer(GL_FRAMEBUFFER, shadowMap->framebuffer);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glViewport(0, 0, ShadowMap::size, ShadowMap::size);
-    planet->model->drawShadow();
-    player->drawShadows();
-    decorationItems->drawShadows();
-    for (Logicals::PowerUp* powerUp : powerUps()) {
-        powerUp->drawShadow();
+    for (const WorldEntry& entry : worldObjects()) {
+        entry.object->drawShadows();
     }
     finishStep(RenderStep::ShadowPass);
     shadowBlur->blur(shadowMap->depthTexture, screenQuad->quad->vao, screenQuad->quad->indexCount);
     finishStep(RenderStep::ShadowBlur);
 }
 
-// Face culling is on exactly while the backface-culling key says it is activated.
-void applyFaceCulling() {
-    if (backfaceCulling) {
+void setFaceCulling(bool on) {
+    if (on) {
         glEnable(GL_CULL_FACE);
     } else {
         glDisable(GL_CULL_FACE);
+    }
+}
+
+// The backface-culling key acts on the world's open meshes; closed ones always lose their back faces, except
+// in wireframe, which keeps every line on show.
+void applyFaceCulling(FaceCulling culling) {
+    switch (culling) {
+    case FaceCulling::Off:
+        return setFaceCulling(false);
+    case FaceCulling::AsKeySays:
+        return setFaceCulling(backfaceCulling);
+    case FaceCulling::ClosedMesh:
+        return setFaceCulling(backfaceCulling || !wireframeMode);
     }
 }
 
@@ -173,29 +166,18 @@ int renderScenePass() {
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glViewport(0, 0, SceneFramebuffer::width, SceneFramebuffer::height);
     drawPlanetDepthFirst();
-    skyCube->model->draw(nullptr);
-    finishStep(RenderStep::Sky);
-    applyFaceCulling();
-    planet->model->draw(shadowBlur.get());
-    finishStep(RenderStep::Planet);
-    player->draw(*shadowBlur);
-    finishStep(RenderStep::Player);
-    int renderedObjects = alwaysRenderedObjects;
-    renderedObjects += decorationItems->draw(*camera->frustum, frustumCullingEnabled, *shadowBlur);
-    finishStep(RenderStep::HousesAndLanterns);
-    if (asteroidsStarted) {
-        renderedObjects +=
-            asteroids->draw(sunDirection, *camera, frustumCullingEnabled, *shadowMap, *shadowBlur);
+    const SceneDraw scene{sunDirection,     *camera,    frustumCullingEnabled,
+                          asteroidsStarted, *shadowMap, *shadowBlur};
+    const std::array<WorldEntry, worldObjectCount> entries = worldObjects();
+    int renderedObjects = 0;
+    for (size_t i = 0; i < entries.size(); ++i) {
+        applyFaceCulling(entries[i].object->faceCulling());
+        renderedObjects += entries[i].object->drawScene(scene);
+        // Objects drawn in one step, the three items, finish it together.
+        if (i + 1 == entries.size() || entries[i + 1].step != entries[i].step) {
+            finishStep(entries[i].step);
+        }
     }
-    finishStep(RenderStep::Asteroids);
-    // The items are closed boxes, so their back faces can always go; wireframe keeps every line on show.
-    if (!wireframeMode) {
-        glEnable(GL_CULL_FACE);
-    }
-    for (Logicals::PowerUp* powerUp : powerUps()) {
-        renderedObjects += powerUp->draw(*shadowBlur);
-    }
-    finishStep(RenderStep::PowerUps);
     return renderedObjects;
 }
 

@@ -43,6 +43,22 @@ std::array<Logicals::PowerUp*, 3> powerUps() {
     return {speedPowerUp.get(), lifePowerUp.get(), shieldPowerUp.get()};
 }
 
+std::array<WorldEntry, worldObjectCount> worldObjects() {
+    return {{{skyCube.get(), RenderStep::Sky},
+             {planet.get(), RenderStep::Planet},
+             {player.get(), RenderStep::Player},
+             {decorationItems.get(), RenderStep::HousesAndLanterns},
+             {asteroids.get(), RenderStep::Asteroids},
+             {speedPowerUp.get(), RenderStep::PowerUps},
+             {lifePowerUp.get(), RenderStep::PowerUps},
+             {shieldPowerUp.get(), RenderStep::PowerUps}}};
+}
+
+std::array<WorldObject*, 7> uniformOrder() {
+    return {planet.get(),       player.get(),      skyCube.get(),      decorationItems.get(),
+            speedPowerUp.get(), lifePowerUp.get(), shieldPowerUp.get()};
+}
+
 std::unique_ptr<Bloom> bloom;
 std::unique_ptr<EdgeDetection> edgeDetection;
 std::unique_ptr<ShadowBlur> shadowBlur;

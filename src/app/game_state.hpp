@@ -1,6 +1,8 @@
 #pragma once
 
+#include "app/render_step_timer.hpp"
 #include <array>
+
 #include <glm/glm.hpp>
 #include <memory>
 
@@ -21,6 +23,7 @@ class Bloom;
 class EdgeDetection;
 class ShadowBlur;
 class RenderStepTimer;
+class WorldObject;
 
 namespace Logicals {
 class PowerUp;
@@ -61,6 +64,20 @@ extern std::unique_ptr<HeartsDisplay> hearts;
 extern std::unique_ptr<Bloom> bloom;
 extern std::unique_ptr<EdgeDetection> edgeDetection;
 extern std::unique_ptr<ShadowBlur> shadowBlur;
+// A world object with the render step its drawing counts in.
+struct WorldEntry {
+    WorldObject* object;
+    RenderStep step;
+};
+// The world's objects in the order of the lights, the shadows, the scene (the order they are drawn in) and
+// the sampling keys. A new kind of object is created and released with the others and takes one line here,
+// and one in uniformOrder if it has per-step uniforms.
+constexpr size_t worldObjectCount = 8;
+std::array<WorldEntry, worldObjectCount> worldObjects();
+// The per-step uniforms go out in an order of their own: the sky's after the character's. The asteroids send
+// theirs with each step of the shower.
+std::array<WorldObject*, 7> uniformOrder();
+
 // Null in the game; a benchmark sets one to time the render steps.
 extern RenderStepTimer* renderStepTimer;
 // A ball inside the planet goes into the depth buffer before the sky (see the scene pass); off, the frame is

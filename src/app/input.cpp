@@ -6,11 +6,9 @@
 #include "math/camera.hpp"
 #include "platform/console.hpp"
 #include "render/texture.hpp"
-#include "world/asteroid_spawner.hpp"
 #include "world/decoration_items.hpp"
-#include "world/planet.hpp"
 #include "world/player.hpp"
-#include "world/sky_cube.hpp"
+#include "world/world_object.hpp"
 
 #include <GL/glew.h>
 #include <GLFW/glfw3.h>
@@ -25,13 +23,10 @@ bool isHeld(int key) {
 
 // The textures the sampling keys act on; power-up, heart and off-screen textures keep their own filters.
 std::vector<const Texture*> worldTextures() {
-    std::vector<const Texture*> textures = player->samplingTextures();
-    textures.push_back(skyCube->dayTexture.get());
-    textures.push_back(skyCube->nightTexture.get());
-    textures.push_back(planet->texture.get());
-    textures.push_back(decorationItems->houseTexture.get());
-    textures.push_back(decorationItems->lanternTexture.get());
-    textures.push_back(asteroids->texture.get());
+    std::vector<const Texture*> textures;
+    for (const WorldEntry& entry : worldObjects()) {
+        entry.object->addSamplingTextures(textures);
+    }
     return textures;
 }
 

@@ -63,4 +63,15 @@ bool AsteroidSpawner::checkAsteroidHits(Player& player) {
     return shower->checkHits(player.position(), player.shieldActive, player.lives);
 }
 
+int AsteroidSpawner::drawScene(const SceneDraw& scene) {
+    if (!scene.showerStarted) {
+        return 0;
+    }
+    return draw(scene.light, scene.camera, scene.cullingEnabled, scene.shadowMap, scene.shadowBlur);
+}
+
+void AsteroidSpawner::addSamplingTextures(std::vector<const Texture*>& textures) const {
+    textures.push_back(texture.get());
+}
+
 } // namespace Velmora

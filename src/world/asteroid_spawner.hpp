@@ -6,6 +6,7 @@
 #include "render/texture.hpp"
 #include "world/asteroid_model.hpp"
 #include "world/asteroid_shower.hpp"
+#include "world/world_object.hpp"
 
 #include <glm/glm.hpp>
 #include <memory>
@@ -19,7 +20,7 @@ class ShadowMap;
 
 // The asteroid shower as the game shows it: one mesh, texture, program and material serve every asteroid,
 // drawn once per asteroid in play with that asteroid's matrix. Asteroids receive shadows but cast none.
-class AsteroidSpawner {
+class AsteroidSpawner : public WorldObject {
 public:
     AsteroidSpawner(double asteroidSpawnRate, double asteroidSpawnDuration);
     AsteroidSpawner(const AsteroidSpawner&) = delete;
@@ -35,6 +36,12 @@ public:
              const ShadowBlur& shadowBlur);
     // True exactly when a hit has just taken the player's last life.
     bool checkAsteroidHits(Player& player);
+
+    // The light and camera go out with each step of the shower, in update.
+    void takeLights(const PointLightArrays& lights) override { uploadMaterialAndLights(lights); }
+    // Nothing falls, and so nothing is drawn, before the shower starts.
+    int drawScene(const SceneDraw& scene) override;
+    void addSamplingTextures(std::vector<const Texture*>& textures) const override;
 
     std::unique_ptr<Scene::AsteroidModel> model;
     std::unique_ptr<AsteroidShower> shower;

@@ -1,5 +1,6 @@
 #include "world/decoration_items.hpp"
 
+#include "math/camera.hpp"
 #include "math/world_transforms.hpp"
 #include "render/shadow_map.hpp"
 #include "world/decoration_placement.hpp"
@@ -106,6 +107,15 @@ void DecorationItems::gatherModels() {
     for (const auto& lantern : lanterns) {
         models.push_back(lantern->model.get());
     }
+}
+
+int DecorationItems::drawScene(const SceneDraw& scene) {
+    return draw(*scene.camera.frustum, scene.cullingEnabled, scene.shadowBlur);
+}
+
+void DecorationItems::addSamplingTextures(std::vector<const Texture*>& textures) const {
+    textures.push_back(houseTexture.get());
+    textures.push_back(lanternTexture.get());
 }
 
 } // namespace Velmora

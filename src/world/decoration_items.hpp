@@ -6,6 +6,7 @@
 #include "world/house.hpp"
 #include "world/lantern.hpp"
 #include "world/obstacle_positions.hpp"
+#include "world/world_object.hpp"
 
 #include <glm/glm.hpp>
 #include <memory>
@@ -20,7 +21,7 @@ class ShadowMap;
 
 // Eight houses and four lanterns placed once at random free spots; the lanterns' lights are the point lights
 // of every lit model.
-class DecorationItems {
+class DecorationItems : public WorldObject {
 public:
     static constexpr int houseCount = 8;
     static constexpr int lanternCount = 4;
@@ -32,10 +33,18 @@ public:
     PointLightArrays pointLights() const;
     void uploadMaterialAndLights();
     void update(const glm::vec3& light, const Camera& camera, const ShadowMap& shadowMap);
-    void updateShadowMatrices(const glm::vec3& light, const ShadowMap& shadowMap);
+    void updateShadowMatrices(const glm::vec3& light, const ShadowMap& shadowMap) override;
     // Houses, then lanterns, each only when it can be seen; returns how many were drawn.
     int draw(const Frustum& frustum, bool cullingEnabled, const ShadowBlur& shadowBlur);
-    void drawShadows();
+    void drawShadows() override;
+
+    // The lights handed out are the lanterns' own.
+    void takeLights(const PointLightArrays&) override { uploadMaterialAndLights(); }
+    void updateUniforms(const FrameUniforms& frame) override {
+        update(frame.light, frame.camera, frame.shadowMap);
+    }
+    int drawScene(const SceneDraw& scene) override;
+    void addSamplingTextures(std::vector<const Texture*>& textures) const override;
     // The items never move, so their positions are gathered once, after placement.
     const ObstaclePositions& obstaclePositions() const { return obstacles; }
 

@@ -1,6 +1,7 @@
 #include "world/planet.hpp"
 
 #include "math/camera.hpp"
+#include "render/shadow_map.hpp"
 
 #include <utility>
 
@@ -23,6 +24,23 @@ void Planet::uploadMaterialAndLights(PointLightArrays lights) {
 void Planet::update(const glm::vec3& light, const Camera& camera, const ShadowMap& shadowMap) {
     model->setFrameUniforms(light, camera, shadowMap);
     occluder->update(camera.viewProjection() * model->modelMatrix);
+}
+
+void Planet::updateShadowMatrices(const glm::vec3& light, const ShadowMap& shadowMap) {
+    model->setShadowLightMatrix(shadowMap.computeLightMVP(light, false, model->modelMatrix));
+}
+
+void Planet::drawShadows() {
+    model->drawShadow();
+}
+
+int Planet::drawScene(const SceneDraw& scene) {
+    model->draw(&scene.shadowBlur);
+    return 1;
+}
+
+void Planet::addSamplingTextures(std::vector<const Texture*>& textures) const {
+    textures.push_back(texture.get());
 }
 
 } // namespace Velmora

@@ -6,6 +6,7 @@
 #include "render/texture.hpp"
 #include "world/planet_model.hpp"
 #include "world/planet_occluder.hpp"
+#include "world/world_object.hpp"
 
 #include <glm/glm.hpp>
 #include <memory>
@@ -16,7 +17,7 @@ class Camera;
 class ShadowMap;
 
 // The grass-covered sphere of radius 1 at the world origin; it never moves.
-class Planet {
+class Planet : public WorldObject {
 public:
     Planet();
     Planet(const Planet&) = delete;
@@ -24,6 +25,15 @@ public:
 
     void uploadMaterialAndLights(PointLightArrays lights);
     void update(const glm::vec3& light, const Camera& camera, const ShadowMap& shadowMap);
+
+    void takeLights(const PointLightArrays& lights) override { uploadMaterialAndLights(lights); }
+    void updateUniforms(const FrameUniforms& frame) override {
+        update(frame.light, frame.camera, frame.shadowMap);
+    }
+    void updateShadowMatrices(const glm::vec3& light, const ShadowMap& shadowMap) override;
+    void drawShadows() override;
+    int drawScene(const SceneDraw& scene) override;
+    void addSamplingTextures(std::vector<const Texture*>& textures) const override;
 
     // Released from the bottom up: the occluder, the program, then the texture and the material before the
     // mesh that referred to them.

@@ -147,4 +147,18 @@ void Player::takePose(const PlayerPose& walked) {
     swingDirection = walked.swingDirection;
 }
 
+void Player::updateUniforms(const FrameUniforms& frame) {
+    updateUniforms(frame.light, frame.camera, frame.shadowMap);
+}
+
+int Player::drawScene(const SceneDraw& scene) {
+    draw(scene.shadowBlur);
+    return static_cast<int>(parts().size());
+}
+
+void Player::addSamplingTextures(std::vector<const Texture*>& textures) const {
+    const std::vector<const Texture*> own = samplingTextures();
+    textures.insert(textures.end(), own.begin(), own.end());
+}
+
 } // namespace Velmora

@@ -7,6 +7,7 @@
 #include "world/obstacle_positions.hpp"
 #include "world/player_model.hpp"
 #include "world/player_pose.hpp"
+#include "world/world_object.hpp"
 
 #include <array>
 #include <glm/glm.hpp>
@@ -22,7 +23,7 @@ class ShadowMap;
 // The character: eight body parts that always move together (only the limbs swing on their own), their
 // textures, programs and materials, and the player's game values. Its position is the translation of the
 // body's model matrix.
-class Player {
+class Player : public WorldObject {
 public:
     Player();
     Player(const Player&) = delete;
@@ -31,8 +32,16 @@ public:
     void uploadMaterialAndLights(PointLightArrays lights);
     void updateUniforms(const glm::vec3& light, const Camera& camera, const ShadowMap& shadowMap);
     void updateShadowUniforms(const glm::vec3& light, const ShadowMap& shadowMap);
-    void drawShadows();
+    void drawShadows() override;
     void draw(const ShadowBlur& shadowBlur);
+
+    void takeLights(const PointLightArrays& lights) override { uploadMaterialAndLights(lights); }
+    void updateUniforms(const FrameUniforms& frame) override;
+    void updateShadowMatrices(const glm::vec3& light, const ShadowMap& shadowMap) override {
+        updateShadowUniforms(light, shadowMap);
+    }
+    int drawScene(const SceneDraw& scene) override;
+    void addSamplingTextures(std::vector<const Texture*>& textures) const override;
 
     glm::vec3 position() const;
     // The textures whose filtering the sampling keys change; the shield's metal keeps its own.

@@ -87,4 +87,8 @@ bool PowerUp::effectEnds(double& effectTime, double effectDuration, double delta
     return false;
 }
 
+void PowerUp::updateShadowMatrices(const glm::vec3& light, const ShadowMap& shadowMap) {
+    model->setShadowLightMatrix(shadowMap.computeLightMVP(light, false, model->modelMatrix));
+}
+
 } // namespace Velmora::Logicals

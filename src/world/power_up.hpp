@@ -5,6 +5,7 @@
 #include "render/shader.hpp"
 #include "render/texture.hpp"
 #include "world/power_up_model.hpp"
+#include "world/world_object.hpp"
 
 #include <glm/glm.hpp>
 #include <memory>
@@ -23,7 +24,7 @@ namespace Logicals {
 // One collectable item and its effect on the player. The item is absent, lying on the planet (drawn, bobbing,
 // collectable) or, for the kinds with a timed effect, active: collected and no longer drawn until the effect
 // ends. Only absent items roll to spawn, so effects never stack.
-class PowerUp {
+class PowerUp : public WorldObject {
 public:
     explicit PowerUp(const std::string& texturePath);
     PowerUp(const PowerUp&) = delete;
@@ -44,6 +45,15 @@ public:
     void drawShadow();
     // Returns how many objects it drew: 1 while lying, else 0.
     int draw(const ShadowBlur& shadowBlur);
+
+    void takeLights(const PointLightArrays& lights) override { uploadMaterialAndLights(lights); }
+    void updateUniforms(const FrameUniforms& frame) override {
+        update(frame.light, frame.camera, frame.shadowMap, frame.stepTime);
+    }
+    void updateShadowMatrices(const glm::vec3& light, const ShadowMap& shadowMap) override;
+    void drawShadows() override { drawShadow(); }
+    int drawScene(const SceneDraw& scene) override { return draw(scene.shadowBlur); }
+    FaceCulling faceCulling() const override { return FaceCulling::ClosedMesh; }
     bool isVisible() const { return spawned && !collected; }
     glm::vec3 position() const;
 

@@ -22,4 +22,14 @@ void SkyCube::update(const glm::vec3& light, const glm::vec3& playerPosition, co
     setUniform(program, "playerPosition", playerPosition);
 }
 
+int SkyCube::drawScene(const SceneDraw&) {
+    model->draw(nullptr);
+    return 0;
+}
+
+void SkyCube::addSamplingTextures(std::vector<const Texture*>& textures) const {
+    textures.push_back(dayTexture.get());
+    textures.push_back(nightTexture.get());
+}
+
 } // namespace Velmora

@@ -3,6 +3,7 @@
 #include "render/shader.hpp"
 #include "render/texture.hpp"
 #include "world/sky_cube_model.hpp"
+#include "world/world_object.hpp"
 
 #include <glm/glm.hpp>
 #include <memory>
@@ -13,7 +14,7 @@ class Camera;
 
 // The sky about the whole scene: day above the side of the planet that faces the sun, night on the other
 // side.
-class SkyCube {
+class SkyCube : public WorldObject {
 public:
     SkyCube();
     SkyCube(const SkyCube&) = delete;
@@ -21,6 +22,14 @@ public:
 
     // Leaves the sky program current.
     void update(const glm::vec3& light, const glm::vec3& playerPosition, const Camera& camera);
+
+    void updateUniforms(const FrameUniforms& frame) override {
+        update(frame.light, frame.playerPosition, frame.camera);
+    }
+    // The sky takes no shadow and is not counted among the drawn objects.
+    int drawScene(const SceneDraw&) override;
+    FaceCulling faceCulling() const override { return FaceCulling::Off; }
+    void addSamplingTextures(std::vector<const Texture*>& textures) const override;
 
     // Released from the bottom up: the program before the two pictures and the mesh that referred to them.
     std::unique_ptr<Scene::SkyCubeModel> model;
