@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+
 namespace Velmora {
 
 // The steps of a rendered frame, in the order the game renders them.
@@ -14,9 +16,18 @@ enum class RenderStep {
     PowerUps,
     Edges,
     Bloom,
-    CompositeAndHearts
+    CompositeAndHearts,
+    // Not a step: how many there are.
+    Count
 };
-constexpr int renderStepCount = 11;
+constexpr int renderStepCount = static_cast<int>(RenderStep::Count);
+
+// The names the steps go by in the benchmark's figures, in step order.
+constexpr std::array<const char*, renderStepCount> renderStepNames = {
+    "shadow pass",         "shadow blur", "sky",       "planet", "player",
+    "houses and lanterns", "asteroids",   "power-ups", "edges",  "bloom",
+    "composite and hearts"};
+static_assert(renderStepNames.back() != nullptr, "every render step has a name");
 
 // Told the end of each step of a frame, for a tool that times the steps one by one; the game itself renders
 // without one.

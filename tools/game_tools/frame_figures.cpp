@@ -9,12 +9,6 @@
 namespace Velmora {
 namespace {
 
-// The names the figures go by, in step order.
-constexpr std::array<const char*, renderStepCount> stepNames = {
-    "shadow pass",         "shadow blur", "sky",       "planet", "player",
-    "houses and lanterns", "asteroids",   "power-ups", "edges",  "bloom",
-    "composite and hearts"};
-
 // The renderer's name is the only text that comes from outside; quotes, backslashes and control characters
 // would break the object.
 std::string jsonString(const std::string& text) {
@@ -30,8 +24,8 @@ std::string jsonString(const std::string& text) {
 
 void printStepsJson(const FrameFigures& figures) {
     std::printf("\"passes\":[");
-    for (size_t step = 0; step < stepNames.size(); ++step) {
-        std::printf("%s{\"pass\":\"%s\",\"ms\":%.3f,\"floorMs\":%.3f}", step == 0 ? "" : ",", stepNames[step],
+    for (size_t step = 0; step < renderStepNames.size(); ++step) {
+        std::printf("%s{\"pass\":\"%s\",\"ms\":%.3f,\"floorMs\":%.3f}", step == 0 ? "" : ",", renderStepNames[step],
                     figures.stepMs[step], figures.floorStepMs[step]);
     }
     std::printf("],");
@@ -63,8 +57,8 @@ void printText(const FrameFigures& figures) {
     std::printf("medians of %d frames at 1280 x 720 (scene %d x %d, shadow map %d x %d)\n", figures.frames,
                 SceneFramebuffer::width, SceneFramebuffer::height, ShadowMap::size, ShadowMap::size);
     std::printf("start to first frame: %.2f s\n", figures.startToFirstFrameSeconds);
-    for (size_t step = 0; step < stepNames.size(); ++step) {
-        std::printf("%s: %.1f ms (floor %.1f ms)\n", stepNames[step], figures.stepMs[step],
+    for (size_t step = 0; step < renderStepNames.size(); ++step) {
+        std::printf("%s: %.1f ms (floor %.1f ms)\n", renderStepNames[step], figures.stepMs[step],
                     figures.floorStepMs[step]);
     }
     std::printf("update: %.1f ms\n", figures.updateMs);
