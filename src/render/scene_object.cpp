@@ -40,11 +40,12 @@ void bindAttribute(GLuint program, const char* name, GLuint buffer, GLint compon
     glVertexAttribPointer(static_cast<GLuint>(location), components, GL_FLOAT, GL_FALSE, 0, nullptr);
 }
 
-template <typename T> void fillBuffer(GLuint& buffer, GLenum target, const std::vector<T>& data) {
-    glGenBuffers(1, &buffer);
+template <typename T> GlBuffer filledBuffer(GLenum target, const std::vector<T>& data) {
+    GlBuffer buffer = GlBuffer::generate();
     glBindBuffer(target, buffer);
     glBufferData(target, static_cast<GLsizeiptr>(data.size() * sizeof(T)), data.data(), GL_STATIC_DRAW);
     glBindBuffer(target, 0);
+    return buffer;
 }
 
 } // namespace
@@ -55,15 +56,6 @@ SceneObject::SceneObject(const glm::mat4& initialModelMatrix, Shader* ownProgram
     copyMesh(meshPath);
     createBuffers();
     createVertexArray();
-}
-
-SceneObject::~SceneObject() {
-    glDeleteBuffers(1, &positionBuffer);
-    glDeleteBuffers(1, &indexBuffer);
-    glDeleteBuffers(1, &normalBuffer);
-    glDeleteBuffers(1, &uvBuffer);
-    glDeleteVertexArrays(1, &vao);
-    shadowShader.reset();
 }
 
 const aiScene* SceneObject::importObj(const std::string& path) {
@@ -113,14 +105,14 @@ void SceneObject::copyMesh(const std::string& meshPath) {
 }
 
 void SceneObject::createBuffers() {
-    fillBuffer(positionBuffer, GL_ARRAY_BUFFER, positions);
-    fillBuffer(indexBuffer, GL_ELEMENT_ARRAY_BUFFER, indices);
-    fillBuffer(normalBuffer, GL_ARRAY_BUFFER, normals);
-    fillBuffer(uvBuffer, GL_ARRAY_BUFFER, uvs);
+    positionBuffer = filledBuffer(GL_ARRAY_BUFFER, positions);
+    indexBuffer = filledBuffer(GL_ELEMENT_ARRAY_BUFFER, indices);
+    normalBuffer = filledBuffer(GL_ARRAY_BUFFER, normals);
+    uvBuffer = filledBuffer(GL_ARRAY_BUFFER, uvs);
 }
 
 void SceneObject::createVertexArray() {
-    glGenVertexArrays(1, &vao);
+    vao = GlVertexArray::generate();
     glBindVertexArray(vao);
     bindAttribute(shader->program, "position", positionBuffer, 3);
     bindAttribute(shadowShader->program, "position", positionBuffer, 3);

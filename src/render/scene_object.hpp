@@ -1,5 +1,6 @@
 #pragma once
 
+#include "render/gl_name.hpp"
 #include "render/mesh_data.hpp"
 #include "render/shader.hpp"
 
@@ -26,7 +27,7 @@ public:
     SceneObject(const glm::mat4& initialModelMatrix, Shader* ownProgram, const std::string& meshPath);
     SceneObject(const SceneObject&) = delete;
     SceneObject& operator=(const SceneObject&) = delete;
-    virtual ~SceneObject();
+    virtual ~SceneObject() = default;
 
     virtual void draw(const ShadowBlur* shadowBlur) = 0;
     void drawShadow() const;
@@ -41,19 +42,20 @@ public:
     static MeshData readMesh(const std::string& meshPath);
 
     Shader* shader = nullptr;
-    std::unique_ptr<Shader> shadowShader;
     std::vector<float> positions;
     std::vector<GLuint> indices;
     std::vector<float> normals;
     std::vector<float> uvs;
     GLuint vertexCount = 0;
     GLuint indexCount = 0;
-    GLuint vao = 0;
     glm::mat4 modelMatrix{1.0f};
-    GLuint positionBuffer = 0;
-    GLuint normalBuffer = 0;
-    GLuint indexBuffer = 0;
-    GLuint uvBuffer = 0;
+    // Released from the bottom up: the buffers, then the vertex array that read them, then the shadow program.
+    std::unique_ptr<Shader> shadowShader;
+    GlVertexArray vao;
+    GlBuffer uvBuffer;
+    GlBuffer normalBuffer;
+    GlBuffer indexBuffer;
+    GlBuffer positionBuffer;
 
 private:
     void copyMesh(const std::string& meshPath);
