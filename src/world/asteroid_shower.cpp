@@ -5,7 +5,9 @@
 #include "platform/sound.hpp"
 #include "world/decoration_placement.hpp"
 
+#include <algorithm>
 #include <cstdlib>
+#include <numeric>
 #include <string>
 
 namespace Velmora {
@@ -19,13 +21,27 @@ double randomFraction() {
 } // namespace
 
 AsteroidShower::AsteroidShower(double spawnRate, double spawnDuration) {
-    const int count = asteroidCount(spawnRate, spawnDuration);
-    asteroidList.reserve(static_cast<size_t>(count));
-    for (int i = 0; i < count; ++i) {
-        asteroidList.push_back(std::make_unique<Asteroid>(randomFraction() * spawnDuration));
+    std::vector<double> spawnTimes(static_cast<std::size_t>(asteroidCount(spawnRate, spawnDuration)));
+    for (double& spawnTime : spawnTimes) {
+        spawnTime = randomFraction() * spawnDuration;
     }
-    for (const auto& asteroid : asteroidList) {
-        placeOnStartSphere(*asteroid);
+    createInSpawnOrder(spawnTimes);
+}
+
+void AsteroidShower::createInSpawnOrder(const std::vector<double>& spawnTimes) {
+    std::vector<std::size_t> creationOrder(spawnTimes.size());
+    std::iota(creationOrder.begin(), creationOrder.end(), std::size_t{0});
+    std::stable_sort(creationOrder.begin(), creationOrder.end(),
+                     [&](std::size_t a, std::size_t b) { return spawnTimes[a] < spawnTimes[b]; });
+    asteroidList.reserve(spawnTimes.size());
+    std::vector<std::size_t> placeInList(spawnTimes.size());
+    for (std::size_t i = 0; i < creationOrder.size(); ++i) {
+        asteroidList.emplace_back(spawnTimes[creationOrder[i]]);
+        placeInList[creationOrder[i]] = i;
+    }
+    // The placements keep drawing from rand in order of creation, whatever the list order.
+    for (const std::size_t place : placeInList) {
+        placeOnStartSphere(asteroidList[place]);
     }
 }
 
@@ -47,28 +63,39 @@ void AsteroidShower::placeOnStartSphere(Asteroid& asteroid) {
 
 void AsteroidShower::advance(double frameTime) {
     elapsedTime += frameTime;
-    for (const auto& asteroid : asteroidList) {
-        const glm::vec3 position = translationOf(asteroid->modelMatrix);
-        if (!asteroid->released && elapsedTime > asteroid->spawnTime) {
-            asteroid->released = true;
-        }
-        // The surface test sees the position before this frame's move, so an asteroid ends at most one step
-        // inside the planet.
-        if (asteroid->released && glm::length(position) < surfaceRadius) {
-            asteroid->impacted = true;
-        }
-        if (asteroid->inPlay()) {
-            translateInWorld(asteroid->modelMatrix, glm::normalize(-position), frameTime * fallSpeed);
-        }
+    while (playEnd < asteroidList.size() && elapsedTime > asteroidList[playEnd].spawnTime) {
+        ++playEnd;
+    }
+    for (std::size_t i = playBegin; i < playEnd; ++i) {
+        step(asteroidList[i], frameTime);
+    }
+    while (playBegin < playEnd && asteroidList[playBegin].impacted) {
+        ++playBegin;
+    }
+}
+
+void AsteroidShower::step(Asteroid& asteroid, double frameTime) const {
+    const glm::vec3 position = translationOf(asteroid.modelMatrix);
+    if (!asteroid.released && elapsedTime > asteroid.spawnTime) {
+        asteroid.released = true;
+    }
+    // The surface test sees the position before this frame's move, so an asteroid ends at most one step
+    // inside the planet.
+    if (asteroid.released && glm::length(position) < surfaceRadius) {
+        asteroid.impacted = true;
+    }
+    if (asteroid.inPlay()) {
+        translateInWorld(asteroid.modelMatrix, glm::normalize(-position), frameTime * fallSpeed);
     }
 }
 
 bool AsteroidShower::checkHits(const glm::vec3& playerPosition, bool shieldActive, int& lives) {
     bool hit = false;
-    for (const auto& asteroid : asteroidList) {
-        if (asteroid->inPlay() &&
-            glm::length(playerPosition - translationOf(asteroid->modelMatrix)) < hitRadius) {
-            asteroid->impacted = true;
+    for (std::size_t i = playBegin; i < playEnd; ++i) {
+        Asteroid& asteroid = asteroidList[i];
+        if (asteroid.inPlay() &&
+            glm::length(playerPosition - translationOf(asteroid.modelMatrix)) < hitRadius) {
+            asteroid.impacted = true;
             hit = true;
         }
     }
@@ -82,6 +109,27 @@ bool AsteroidShower::checkHits(const glm::vec3& playerPosition, bool shieldActiv
     playSound("Sounds/Crash.wav");
     --lives;
     return lives == 0;
+}
+
+Asteroid& AsteroidShower::addAsteroid(const Asteroid& asteroid) {
+    const auto place =
+        std::upper_bound(asteroidList.begin(), asteroidList.end(), asteroid.spawnTime,
+                         [](double spawnTime, const Asteroid& other) { return spawnTime < other.spawnTime; });
+    const auto index = static_cast<std::size_t>(place - asteroidList.begin());
+    asteroidList.insert(place, asteroid);
+    if (index < playEnd) {
+        ++playEnd;
+    }
+    // A newcomer may already be in play, so the stretch that is walked takes it in.
+    playBegin = std::min(playBegin, index);
+    playEnd = std::max(playEnd, index + 1);
+    return asteroidList[index];
+}
+
+void AsteroidShower::removeAll() {
+    asteroidList.clear();
+    playBegin = 0;
+    playEnd = 0;
 }
 
 } // namespace Velmora

@@ -9,6 +9,7 @@
 
 #include <glm/glm.hpp>
 #include <memory>
+#include <vector>
 
 namespace Velmora {
 
@@ -18,7 +19,8 @@ class ShadowBlur;
 class ShadowMap;
 
 // The asteroid shower as the game shows it: one mesh, texture, program and material serve every asteroid,
-// drawn once per asteroid in play with that asteroid's matrix. Asteroids receive shadows but cast none.
+// and the asteroids in play that can be seen go out in one instanced draw. Asteroids receive shadows but cast
+// none.
 class AsteroidSpawner {
 public:
     AsteroidSpawner(double asteroidSpawnRate, double asteroidSpawnDuration);
@@ -41,6 +43,8 @@ public:
     std::unique_ptr<Texture> texture;
     std::unique_ptr<Material> material;
     std::unique_ptr<Shader> shader;
+    // The rocks of the frame's draw, kept between frames so that its storage is taken only once.
+    std::vector<Scene::AsteroidModel::Instance> visibleRocks;
 };
 
 } // namespace Velmora
