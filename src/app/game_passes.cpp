@@ -192,15 +192,16 @@ int renderScenePass() {
     int renderedObjects = alwaysRenderedObjects;
     renderedObjects += decorationItems->draw(*camera->frustum, frustumCullingEnabled, *shadowBlur);
     finishStep(RenderStep::HousesAndLanterns);
+    // Rocks and items are closed and opaque, so their back faces can always go; wireframe keeps every line on
+    // show.
+    if (!wireframeMode) {
+        glEnable(GL_CULL_FACE);
+    }
     if (asteroidsStarted) {
         renderedObjects +=
             asteroids->draw(*sunDirection, *camera, frustumCullingEnabled, *shadowMap, *shadowBlur);
     }
     finishStep(RenderStep::Asteroids);
-    // The items are closed boxes, so their back faces can always go; wireframe keeps every line on show.
-    if (!wireframeMode) {
-        glEnable(GL_CULL_FACE);
-    }
     for (Logicals::PowerUp* powerUp : powerUps()) {
         renderedObjects += powerUp->draw(*shadowBlur);
     }

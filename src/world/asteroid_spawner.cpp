@@ -1,9 +1,11 @@
 #include "world/asteroid_spawner.hpp"
 
 #include "math/camera.hpp"
+#include "math/world_transforms.hpp"
 #include "postfx/shadow_map.hpp"
 #include "world/player.hpp"
 
+#include <algorithm>
 #include <utility>
 
 namespace Velmora {
@@ -40,17 +42,30 @@ void AsteroidSpawner::update(const glm::vec3& light, double frameTime, const Cam
 
 int AsteroidSpawner::draw(const glm::vec3& light, const Camera& camera, bool cullingEnabled,
                           const ShadowMap& shadowMap, const ShadowBlur& shadowBlur) {
+    collectRocksInSight(camera, cullingEnabled);
+    // Rocks are opaque, so the order changes no pixel; nearest first lets the depth test turn away the hidden
+    // parts of farther rocks before they are shaded.
+    std::sort(rocksInSight.begin(), rocksInSight.end());
     const glm::mat4 viewProjection = camera.viewProjection();
     visibleRocks.clear();
+    for (const auto& rock : rocksInSight) {
+        visibleRocks.push_back(Scene::AsteroidModel::instanceOf(rock.second->modelMatrix, viewProjection));
+    }
+    model->drawAll(visibleRocks, shadowMap.computeLightMVP(light, true, glm::mat4(1.0f)), shadowBlur);
+    return static_cast<int>(visibleRocks.size());
+}
+
+void AsteroidSpawner::collectRocksInSight(const Camera& camera, bool cullingEnabled) {
+    const glm::vec3 eye = camera.position();
+    rocksInSight.clear();
     shower->forEachInPlay([&](const Asteroid& asteroid) {
         model->modelMatrix = asteroid.modelMatrix;
         // Asteroids out of sight are skipped before any matrix is computed.
         if (model->isInViewFrustum(*camera.frustum, cullingEnabled)) {
-            visibleRocks.push_back(Scene::AsteroidModel::instanceOf(asteroid.modelMatrix, viewProjection));
+            const glm::vec3 offset = translationOf(asteroid.modelMatrix) - eye;
+            rocksInSight.emplace_back(glm::dot(offset, offset), &asteroid);
         }
     });
-    model->drawAll(visibleRocks, shadowMap.computeLightMVP(light, true, glm::mat4(1.0f)), shadowBlur);
-    return static_cast<int>(visibleRocks.size());
 }
 
 bool AsteroidSpawner::checkAsteroidHits(Player& player) {

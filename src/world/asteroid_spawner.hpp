@@ -9,6 +9,7 @@
 
 #include <glm/glm.hpp>
 #include <memory>
+#include <utility>
 #include <vector>
 
 namespace Velmora {
@@ -43,8 +44,13 @@ public:
     std::unique_ptr<Texture> texture;
     std::unique_ptr<Material> material;
     std::unique_ptr<Shader> shader;
-    // The rocks of the frame's draw, kept between frames so that its storage is taken only once.
+    // The rocks of the frame's draw with their squared distances from the camera, then their instances, kept
+    // between frames so that their storage is taken only once.
+    std::vector<std::pair<float, const Asteroid*>> rocksInSight;
     std::vector<Scene::AsteroidModel::Instance> visibleRocks;
+
+private:
+    void collectRocksInSight(const Camera& camera, bool cullingEnabled);
 };
 
 } // namespace Velmora

@@ -107,8 +107,15 @@ TEST_F(AsteroidInstancesGL, OneDrawShowsThePictureOfOneDrawPerRock) {
         for (const bool culling : {true, false}) {
             int instanced = 0;
             int perRock = 0;
+            // The game culls the rocks' back faces now; the former draw kept them.
             const auto picture = rocksPicture(
-                [&] { return asteroids->draw(sun, *camera, culling, *shadowMap, *shadowBlur); }, instanced);
+                [&] {
+                    glEnable(GL_CULL_FACE);
+                    const int drawn = asteroids->draw(sun, *camera, culling, *shadowMap, *shadowBlur);
+                    glDisable(GL_CULL_FACE);
+                    return drawn;
+                },
+                instanced);
             const auto formerPicture = rocksPicture(
                 [&] {
                     return former->draw(*asteroids->shower, sun, *camera, culling, *shadowMap, *shadowBlur);
