@@ -7,8 +7,8 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <numeric>
 #include <string>
+#include <utility>
 
 namespace Velmora {
 namespace {
@@ -21,23 +21,22 @@ double randomFraction() {
 } // namespace
 
 AsteroidShower::AsteroidShower(double spawnRate, double spawnDuration) {
-    std::vector<double> spawnTimes(static_cast<std::size_t>(asteroidCount(spawnRate, spawnDuration)));
-    for (double& spawnTime : spawnTimes) {
-        spawnTime = randomFraction() * spawnDuration;
+    std::vector<std::pair<double, std::size_t>> spawnOrder(
+        static_cast<std::size_t>(asteroidCount(spawnRate, spawnDuration)));
+    for (std::size_t creation = 0; creation < spawnOrder.size(); ++creation) {
+        spawnOrder[creation] = {randomFraction() * spawnDuration, creation};
     }
-    createInSpawnOrder(spawnTimes);
+    createInSpawnOrder(spawnOrder);
 }
 
-void AsteroidShower::createInSpawnOrder(const std::vector<double>& spawnTimes) {
-    std::vector<std::size_t> creationOrder(spawnTimes.size());
-    std::iota(creationOrder.begin(), creationOrder.end(), std::size_t{0});
-    std::stable_sort(creationOrder.begin(), creationOrder.end(),
-                     [&](std::size_t a, std::size_t b) { return spawnTimes[a] < spawnTimes[b]; });
-    asteroidList.reserve(spawnTimes.size());
-    std::vector<std::size_t> placeInList(spawnTimes.size());
-    for (std::size_t i = 0; i < creationOrder.size(); ++i) {
-        asteroidList.emplace_back(spawnTimes[creationOrder[i]]);
-        placeInList[creationOrder[i]] = i;
+void AsteroidShower::createInSpawnOrder(std::vector<std::pair<double, std::size_t>>& spawnOrder) {
+    // By time, and by order of creation among equal times.
+    std::sort(spawnOrder.begin(), spawnOrder.end());
+    asteroidList.reserve(spawnOrder.size());
+    std::vector<std::size_t> placeInList(spawnOrder.size());
+    for (const auto& [spawnTime, creation] : spawnOrder) {
+        placeInList[creation] = asteroidList.size();
+        asteroidList.emplace_back(spawnTime);
     }
     // The placements keep drawing from rand in order of creation, whatever the list order.
     for (const std::size_t place : placeInList) {

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <glm/glm.hpp>
+#include <utility>
 #include <vector>
 
 namespace Velmora {
@@ -54,7 +55,7 @@ public:
     double elapsedTime = 0.0;
 
 private:
-    void createInSpawnOrder(const std::vector<double>& spawnTimes);
+    void createInSpawnOrder(std::vector<std::pair<double, std::size_t>>& spawnOrder);
     void placeOnStartSphere(Asteroid& asteroid);
     void step(Asteroid& asteroid, double frameTime) const;
 
