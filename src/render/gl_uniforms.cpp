@@ -38,4 +38,11 @@ void drawIndexedTriangles(GLuint vertexArray, GLuint indexCount) {
     glBindVertexArray(0);
 }
 
+void drawIndexedTriangleInstances(GLuint vertexArray, GLuint indexCount, GLsizei instanceCount) {
+    glBindVertexArray(vertexArray);
+    glDrawElementsInstanced(GL_TRIANGLES, static_cast<GLsizei>(indexCount), GL_UNSIGNED_INT, nullptr,
+                            instanceCount);
+    glBindVertexArray(0);
+}
+
 } // namespace Velmora

@@ -18,5 +18,7 @@ void setUniformFloatArray(GLuint program, const char* name, const std::vector<fl
 
 // Draws the indexed triangles of a vertex array; every full-screen pass and mesh draw goes through here.
 void drawIndexedTriangles(GLuint vertexArray, GLuint indexCount);
+// The same mesh many times in one call, each copy reading its own per-instance attributes.
+void drawIndexedTriangleInstances(GLuint vertexArray, GLuint indexCount, GLsizei instanceCount);
 
 } // namespace Velmora

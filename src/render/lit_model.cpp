@@ -15,7 +15,19 @@ void LitModel::draw(const ShadowBlur* shadowBlur) {
     drawWithTexture(*colorTexture, *shadowBlur);
 }
 
+void LitModel::drawInstances(GLsizei instanceCount, const ShadowBlur& shadowBlur) {
+    bindTextures(*colorTexture, shadowBlur);
+    drawIndexedTriangleInstances(vao, indexCount, instanceCount);
+    unbindTextures();
+}
+
 void LitModel::drawWithTexture(const Texture& texture, const ShadowBlur& shadowBlur) {
+    bindTextures(texture, shadowBlur);
+    drawIndexedTriangles(vao, indexCount);
+    unbindTextures();
+}
+
+void LitModel::bindTextures(const Texture& texture, const ShadowBlur& shadowBlur) {
     glUseProgram(shader->program);
     glActiveTexture(GL_TEXTURE0);
     glBindTexture(GL_TEXTURE_2D, texture.id);
@@ -23,8 +35,10 @@ void LitModel::drawWithTexture(const Texture& texture, const ShadowBlur& shadowB
     glActiveTexture(GL_TEXTURE1);
     glBindTexture(GL_TEXTURE_2D, shadowBlur.resultTexture);
     setUniform(shader->program, "shadow_map", 1);
-    drawIndexedTriangles(vao, indexCount);
-    // Unit 0 keeps the colour texture; only the shadow map on the active unit is unbound.
+}
+
+// Unit 0 keeps the colour texture; only the shadow map on the active unit is unbound.
+void LitModel::unbindTextures() {
     glBindTexture(GL_TEXTURE_2D, 0);
     glUseProgram(0);
 }

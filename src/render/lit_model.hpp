@@ -25,6 +25,9 @@ public:
              MatrixUpload matrixUpload);
 
     void draw(const ShadowBlur* shadowBlur) override;
+    // Draws the mesh instanceCount times in one call with the colour texture; the program must take its
+    // matrices from instance attributes.
+    void drawInstances(GLsizei instanceCount, const ShadowBlur& shadowBlur);
     void setMaterialAndLights(PointLightArrays lights);
     void setFrameUniforms(const glm::vec3& lightVector, const Camera& camera, const ShadowMap& shadowMap);
     // The frame uniforms in two halves, for a model drawn with many matrices in one frame: light and camera
@@ -42,6 +45,9 @@ protected:
     void drawWithTexture(const Texture& texture, const ShadowBlur& shadowBlur);
 
 private:
+    void bindTextures(const Texture& texture, const ShadowBlur& shadowBlur);
+    static void unbindTextures();
+
     MatrixUpload matrixUpload;
 };
 

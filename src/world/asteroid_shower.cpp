@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <utility>
 
 namespace Velmora {
 namespace {
@@ -18,13 +19,26 @@ double randomFraction() {
 } // namespace
 
 AsteroidShower::AsteroidShower(double spawnRate, double spawnDuration) {
-    const int count = asteroidCount(spawnRate, spawnDuration);
-    asteroidList.reserve(static_cast<size_t>(count));
-    for (int i = 0; i < count; ++i) {
-        asteroidList.push_back(std::make_unique<Asteroid>(randomFraction() * spawnDuration));
+    std::vector<std::pair<double, std::size_t>> spawnOrder(
+        static_cast<std::size_t>(asteroidCount(spawnRate, spawnDuration)));
+    for (std::size_t creation = 0; creation < spawnOrder.size(); ++creation) {
+        spawnOrder[creation] = {randomFraction() * spawnDuration, creation};
     }
-    for (const auto& asteroid : asteroidList) {
-        placeOnStartSphere(*asteroid);
+    createInSpawnOrder(spawnOrder);
+}
+
+void AsteroidShower::createInSpawnOrder(std::vector<std::pair<double, std::size_t>>& spawnOrder) {
+    // By time, and by order of creation among equal times.
+    std::sort(spawnOrder.begin(), spawnOrder.end());
+    asteroidList.reserve(spawnOrder.size());
+    std::vector<std::size_t> placeInList(spawnOrder.size());
+    for (const auto& [spawnTime, creation] : spawnOrder) {
+        placeInList[creation] = asteroidList.size();
+        asteroidList.emplace_back(spawnTime);
+    }
+    // The placements keep drawing from rand in order of creation, whatever the list order.
+    for (const std::size_t place : placeInList) {
+        placeOnStartSphere(asteroidList[place]);
     }
 }
 
@@ -41,28 +55,39 @@ void AsteroidShower::placeOnStartSphere(Asteroid& asteroid) {
 
 void AsteroidShower::advance(double frameTime) {
     elapsedTime += frameTime;
-    for (const auto& asteroid : asteroidList) {
-        const glm::vec3 position = translationOf(asteroid->modelMatrix);
-        if (!asteroid->released && elapsedTime > asteroid->spawnTime) {
-            asteroid->released = true;
-        }
-        // The surface test sees the position before this frame's move, so an asteroid ends at most one step
-        // inside the planet.
-        if (asteroid->released && glm::length(position) < surfaceRadius) {
-            asteroid->impacted = true;
-        }
-        if (asteroid->inPlay()) {
-            translateInWorld(asteroid->modelMatrix, glm::normalize(-position), frameTime * fallSpeed);
-        }
+    while (playEnd < asteroidList.size() && elapsedTime > asteroidList[playEnd].spawnTime) {
+        ++playEnd;
+    }
+    for (std::size_t i = playBegin; i < playEnd; ++i) {
+        step(asteroidList[i], frameTime);
+    }
+    while (playBegin < playEnd && asteroidList[playBegin].impacted) {
+        ++playBegin;
+    }
+}
+
+void AsteroidShower::step(Asteroid& asteroid, double frameTime) const {
+    const glm::vec3 position = translationOf(asteroid.modelMatrix);
+    if (!asteroid.released && elapsedTime > asteroid.spawnTime) {
+        asteroid.released = true;
+    }
+    // The surface test sees the position before this frame's move, so an asteroid ends at most one step
+    // inside the planet.
+    if (asteroid.released && glm::length(position) < surfaceRadius) {
+        asteroid.impacted = true;
+    }
+    if (asteroid.inPlay()) {
+        translateInWorld(asteroid.modelMatrix, glm::normalize(-position), frameTime * fallSpeed);
     }
 }
 
 bool AsteroidShower::checkHits(const glm::vec3& playerPosition, bool shieldActive, int& lives) {
     bool hit = false;
-    for (const auto& asteroid : asteroidList) {
-        if (asteroid->inPlay() &&
-            glm::length(playerPosition - translationOf(asteroid->modelMatrix)) < hitRadius) {
-            asteroid->impacted = true;
+    for (std::size_t i = playBegin; i < playEnd; ++i) {
+        Asteroid& asteroid = asteroidList[i];
+        if (asteroid.inPlay() &&
+            glm::length(playerPosition - translationOf(asteroid.modelMatrix)) < hitRadius) {
+            asteroid.impacted = true;
             hit = true;
         }
     }
@@ -76,6 +101,27 @@ bool AsteroidShower::checkHits(const glm::vec3& playerPosition, bool shieldActiv
     playSound("Sounds/Crash.wav");
     --lives;
     return lives == 0;
+}
+
+Asteroid& AsteroidShower::addAsteroid(const Asteroid& asteroid) {
+    const auto place =
+        std::upper_bound(asteroidList.begin(), asteroidList.end(), asteroid.spawnTime,
+                         [](double spawnTime, const Asteroid& other) { return spawnTime < other.spawnTime; });
+    const auto index = static_cast<std::size_t>(place - asteroidList.begin());
+    asteroidList.insert(place, asteroid);
+    if (index < playEnd) {
+        ++playEnd;
+    }
+    // A newcomer may already be in play, so the stretch that is walked takes it in.
+    playBegin = std::min(playBegin, index);
+    playEnd = std::max(playEnd, index + 1);
+    return asteroidList[index];
+}
+
+void AsteroidShower::removeAll() {
+    asteroidList.clear();
+    playBegin = 0;
+    playEnd = 0;
 }
 
 } // namespace Velmora

@@ -1,9 +1,11 @@
 #include "world/asteroid_spawner.hpp"
 
 #include "math/camera.hpp"
+#include "math/world_transforms.hpp"
 #include "render/shadow_map.hpp"
 #include "world/player.hpp"
 
+#include <algorithm>
 #include <utility>
 
 namespace Velmora {
@@ -12,7 +14,7 @@ AsteroidSpawner::AsteroidSpawner(double asteroidSpawnRate, double asteroidSpawnD
     texture = std::make_unique<Texture>("Textures/AsteroidTexture.png");
     material =
         std::make_unique<Material>(Material{glm::vec3(0.25f), glm::vec3(0.75f), glm::vec3(1.0f), 80.0f});
-    shader = std::make_unique<Shader>("Shaders/celShader.vert", "Shaders/celShaderAsteroid.frag");
+    shader = std::make_unique<Shader>("Shaders/celShaderAsteroid.vert", "Shaders/celShaderAsteroid.frag");
     model =
         std::make_unique<Scene::AsteroidModel>(glm::mat4(1.0f), shader.get(), "SceneObjects/Asteroid.obj");
     model->material = material.get();
@@ -21,7 +23,7 @@ AsteroidSpawner::AsteroidSpawner(double asteroidSpawnRate, double asteroidSpawnD
 }
 
 AsteroidSpawner::~AsteroidSpawner() {
-    shower->asteroidList.clear();
+    shower->removeAll();
     model.reset();
     shader.reset();
     texture.reset();
@@ -40,23 +42,30 @@ void AsteroidSpawner::update(const glm::vec3& light, double frameTime, const Cam
 
 int AsteroidSpawner::draw(const glm::vec3& light, const Camera& camera, bool cullingEnabled,
                           const ShadowMap& shadowMap, const ShadowBlur& shadowBlur) {
+    collectRocksInSight(camera, cullingEnabled);
+    // Rocks are opaque, so the order changes no pixel; nearest first lets the depth test turn away the hidden
+    // parts of farther rocks before they are shaded.
+    std::sort(rocksInSight.begin(), rocksInSight.end());
     const glm::mat4 viewProjection = camera.viewProjection();
-    const glm::mat4 lightViewProjection = shadowMap.computeLightMVP(light, true, glm::mat4(1.0f));
-    int drawn = 0;
-    for (const auto& asteroid : shower->asteroidList) {
-        if (!asteroid->inPlay()) {
-            continue;
-        }
-        model->modelMatrix = asteroid->modelMatrix;
-        // Asteroids out of sight are skipped before any matrix is computed.
-        if (!model->isInViewFrustum(*camera.frustum, cullingEnabled)) {
-            continue;
-        }
-        ++drawn;
-        model->setMatrices(viewProjection, lightViewProjection);
-        model->draw(&shadowBlur);
+    visibleRocks.clear();
+    for (const auto& rock : rocksInSight) {
+        visibleRocks.push_back(Scene::AsteroidModel::instanceOf(rock.second->modelMatrix, viewProjection));
     }
-    return drawn;
+    model->drawAll(visibleRocks, shadowMap.computeLightMVP(light, true, glm::mat4(1.0f)), shadowBlur);
+    return static_cast<int>(visibleRocks.size());
+}
+
+void AsteroidSpawner::collectRocksInSight(const Camera& camera, bool cullingEnabled) {
+    const glm::vec3 eye = camera.position();
+    rocksInSight.clear();
+    shower->forEachInPlay([&](const Asteroid& asteroid) {
+        model->modelMatrix = asteroid.modelMatrix;
+        // Asteroids out of sight are skipped before any matrix is computed.
+        if (model->isInViewFrustum(*camera.frustum, cullingEnabled)) {
+            const glm::vec3 offset = translationOf(asteroid.modelMatrix) - eye;
+            rocksInSight.emplace_back(glm::dot(offset, offset), &asteroid);
+        }
+    });
 }
 
 bool AsteroidSpawner::checkAsteroidHits(Player& player) {

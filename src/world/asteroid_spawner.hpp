@@ -10,6 +10,8 @@
 
 #include <glm/glm.hpp>
 #include <memory>
+#include <utility>
+#include <vector>
 
 namespace Velmora {
 
@@ -19,7 +21,8 @@ class ShadowBlur;
 class ShadowMap;
 
 // The asteroid shower as the game shows it: one mesh, texture, program and material serve every asteroid,
-// drawn once per asteroid in play with that asteroid's matrix. Asteroids receive shadows but cast none.
+// and the asteroids in play that can be seen go out in one instanced draw. Asteroids receive shadows but cast
+// none.
 class AsteroidSpawner : public WorldObject {
 public:
     AsteroidSpawner(double asteroidSpawnRate, double asteroidSpawnDuration);
@@ -41,6 +44,8 @@ public:
     void takeLights(const PointLightArrays& lights) override { uploadMaterialAndLights(lights); }
     // Nothing falls, and so nothing is drawn, before the shower starts.
     int drawScene(const SceneDraw& scene) override;
+    // Rocks are closed and opaque, so their back faces can always go.
+    FaceCulling faceCulling() const override { return FaceCulling::ClosedMesh; }
     void addSamplingTextures(std::vector<const Texture*>& textures) const override;
 
     std::unique_ptr<Scene::AsteroidModel> model;
@@ -48,6 +53,13 @@ public:
     std::unique_ptr<Texture> texture;
     std::unique_ptr<Material> material;
     std::unique_ptr<Shader> shader;
+    // The rocks of the frame's draw with their squared distances from the camera, then their instances, kept
+    // between frames so that their storage is taken only once.
+    std::vector<std::pair<float, const Asteroid*>> rocksInSight;
+    std::vector<Scene::AsteroidModel::Instance> visibleRocks;
+
+private:
+    void collectRocksInSight(const Camera& camera, bool cullingEnabled);
 };
 
 } // namespace Velmora

@@ -68,7 +68,7 @@ protected:
             item->spawned = false;
             item->collected = false;
         }
-        asteroids->shower->asteroidList.clear();
+        asteroids->shower->removeAll();
         player->lives = 3;
         player->speed = 40.0f;
         player->shieldActive = false;
@@ -115,10 +115,10 @@ protected:
 
     // A falling rock right where the player stands, so that the next hit test finds it.
     static void dropAsteroidOnPlayer() {
-        auto asteroid = std::make_unique<Asteroid>(0.0);
-        translateInWorld(asteroid->modelMatrix, player->position(), 1.0);
-        asteroid->released = true;
-        asteroids->shower->asteroidList.push_back(std::move(asteroid));
+        Asteroid asteroid(0.0);
+        translateInWorld(asteroid.modelMatrix, player->position(), 1.0);
+        asteroid.released = true;
+        asteroids->shower->addAsteroid(asteroid);
     }
 
     // The texture the character's last part was drawn with.
@@ -379,15 +379,15 @@ TEST_F(GameGL, OneLongFrameIsPlayedInStepsAsSixtyShortOnes) {
     layBesidePlayer(*shieldPowerUp, 0.1f);
     shieldPowerUp->effectDuration = 0.5;
     for (float height : {0.45f, 0.65f, 0.85f}) {
-        auto asteroid = std::make_unique<Asteroid>(0.0);
-        translateInWorld(asteroid->modelMatrix, player->position() * (1.0f + height / 1.05f), 1.0);
-        asteroids->shower->asteroidList.push_back(std::move(asteroid));
+        Asteroid asteroid(0.0);
+        translateInWorld(asteroid.modelMatrix, player->position() * (1.0f + height / 1.05f), 1.0);
+        asteroids->shower->addAsteroid(asteroid);
     }
     advanceGame(1.0, PadActions{});
     EXPECT_FALSE(player->shieldActive);
     EXPECT_EQ(player->lives, 1);
-    for (const auto& asteroid : asteroids->shower->asteroidList) {
-        EXPECT_TRUE(asteroid->impacted);
+    for (const Asteroid& asteroid : asteroids->shower->asteroidList) {
+        EXPECT_TRUE(asteroid.impacted);
     }
     shieldPowerUp->effectDuration = 5.0;
 }
@@ -493,11 +493,13 @@ TEST_F(GameGL, ShowerStartsWithEnterAndTheLastLifeEndsTheGameOnce) {
     printRenderedCount = true;
     AsteroidShower& shower = *asteroids->shower;
     // One rock already falling far from the player, one waiting right where the player stands.
-    shower.asteroidList.push_back(std::make_unique<Asteroid>(0.0));
-    translateInWorld(shower.asteroidList[0]->modelMatrix, glm::vec3(0.0f, -3.0f, 0.0f), 1.0);
-    shower.asteroidList[0]->released = true;
-    shower.asteroidList.push_back(std::make_unique<Asteroid>(0.0));
-    translateInWorld(shower.asteroidList[1]->modelMatrix, player->position(), 1.0);
+    Asteroid falling(0.0);
+    translateInWorld(falling.modelMatrix, glm::vec3(0.0f, -3.0f, 0.0f), 1.0);
+    falling.released = true;
+    shower.addAsteroid(falling);
+    Asteroid waiting(0.0);
+    translateInWorld(waiting.modelMatrix, player->position(), 1.0);
+    shower.addAsteroid(waiting);
     player->lives = 1;
 
     testing::internal::CaptureStdout();
@@ -505,8 +507,8 @@ TEST_F(GameGL, ShowerStartsWithEnterAndTheLastLifeEndsTheGameOnce) {
     renderFrame();
     EXPECT_EQ(testing::internal::GetCapturedStdout(),
               "Number of rendered objects: 21\nNumber of rendered objects: 21\n");
-    EXPECT_EQ(translationOf(shower.asteroidList[0]->modelMatrix), glm::vec3(0.0f, -3.0f, 0.0f));
-    EXPECT_FALSE(shower.asteroidList[1]->released);
+    EXPECT_EQ(translationOf(shower.asteroidList[0].modelMatrix), glm::vec3(0.0f, -3.0f, 0.0f));
+    EXPECT_FALSE(shower.asteroidList[1].released);
     EXPECT_EQ(player->lives, 1);
 
     asteroidsStarted = true;

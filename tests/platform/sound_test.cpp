@@ -78,8 +78,7 @@ template <typename Play> Heard hear(Play play, double seconds) {
 
 void hitPlayer(bool shieldActive) {
     AsteroidShower shower(0.0, 0.0);
-    shower.asteroidList.push_back(std::make_unique<Asteroid>(0.0));
-    shower.asteroidList[0]->released = true;
+    shower.addAsteroid(Asteroid(0.0)).released = true;
     int lives = 3;
     shower.checkHits(glm::vec3(0.0f), shieldActive, lives);
 }

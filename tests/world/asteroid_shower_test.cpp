@@ -1,8 +1,11 @@
 #include "math/world_transforms.hpp"
 #include "world/asteroid_shower.hpp"
+#include "world/decoration_placement.hpp"
 
+#include <algorithm>
 #include <cstdlib>
 #include <gtest/gtest.h>
+#include <random>
 
 namespace Velmora {
 namespace {
@@ -13,10 +16,10 @@ const glm::vec3 playerPosition(0.0f, 0.0f, 1.05f);
 AsteroidShower showerAbovePlayer(std::initializer_list<float> heights) {
     AsteroidShower shower(0.0, 0.0);
     for (float height : heights) {
-        auto asteroid = std::make_unique<Asteroid>(0.0);
-        translateInWorld(asteroid->modelMatrix, glm::normalize(playerPosition) * height, 1.0);
-        asteroid->released = true;
-        shower.asteroidList.push_back(std::move(asteroid));
+        Asteroid asteroid(0.0);
+        translateInWorld(asteroid.modelMatrix, glm::normalize(playerPosition) * height, 1.0);
+        asteroid.released = true;
+        shower.addAsteroid(asteroid);
     }
     return shower;
 }
@@ -29,15 +32,28 @@ TEST(AsteroidShowerTest, CountComesFromRateTimesDuration) {
     std::srand(11);
     const AsteroidShower shower(2.0, 10.0);
     ASSERT_EQ(shower.asteroidList.size(), 20u);
-    // All spawn times are drawn before the first placement.
+    // All spawn times are drawn before the first placement; the list holds them in time order.
     std::srand(11);
-    for (const auto& asteroid : shower.asteroidList) {
-        EXPECT_EQ(asteroid->spawnTime, static_cast<double>(std::rand() % 32768) / 32767.0 * 10.0);
-        EXPECT_GE(asteroid->spawnTime, 0.0);
-        EXPECT_LE(asteroid->spawnTime, 10.0);
-        EXPECT_NEAR(heightOf(*asteroid), 3.0f, 1e-5f);
-        EXPECT_FALSE(asteroid->released || asteroid->impacted);
+    std::vector<double> drawnTimes;
+    for (int i = 0; i < 20; ++i) {
+        drawnTimes.push_back(static_cast<double>(std::rand() % 32768) / 32767.0 * 10.0);
     }
+    glm::mat4 firstPlacement(1.0f);
+    translateInWorld(firstPlacement, glm::vec3(0.0f, 3.0f, 0.0f), 1.0);
+    DecorationPlacement::turnRandomly(firstPlacement);
+    std::vector<double> listedTimes;
+    for (const Asteroid& asteroid : shower.asteroidList) {
+        listedTimes.push_back(asteroid.spawnTime);
+        EXPECT_NEAR(heightOf(asteroid), 3.0f, 1e-5f);
+        EXPECT_FALSE(asteroid.released || asteroid.impacted);
+        // The first placement drawn belongs to the asteroid created first, wherever the list puts it.
+        if (asteroid.spawnTime == drawnTimes[0]) {
+            EXPECT_EQ(asteroid.modelMatrix, firstPlacement);
+        }
+    }
+    EXPECT_TRUE(std::is_sorted(listedTimes.begin(), listedTimes.end()));
+    std::sort(drawnTimes.begin(), drawnTimes.end());
+    EXPECT_EQ(listedTimes, drawnTimes);
     EXPECT_EQ(AsteroidShower(3.0, 1.0).asteroidList.size(), 3u);
     EXPECT_EQ(AsteroidShower::asteroidCount(2.5, 1.5), 3);
     EXPECT_EQ(AsteroidShower::asteroidCount(0.0, 10.0), 0);
@@ -55,9 +71,8 @@ TEST(AsteroidShowerTest, CountsBeyondTheLimitAreHeldAtIt) {
 
 TEST(AsteroidShowerTest, ClockReleasesStrictlyAfterTheSpawnTime) {
     AsteroidShower shower(0.0, 0.0);
-    shower.asteroidList.push_back(std::make_unique<Asteroid>(0.5));
-    translateInWorld(shower.asteroidList[0]->modelMatrix, glm::vec3(0.0f, 3.0f, 0.0f), 1.0);
-    const Asteroid& asteroid = *shower.asteroidList[0];
+    Asteroid& asteroid = shower.addAsteroid(Asteroid(0.5));
+    translateInWorld(asteroid.modelMatrix, glm::vec3(0.0f, 3.0f, 0.0f), 1.0);
     shower.advance(0.25);
     shower.advance(0.25);
     EXPECT_FALSE(asteroid.released);
@@ -70,7 +85,7 @@ TEST(AsteroidShowerTest, ClockReleasesStrictlyAfterTheSpawnTime) {
 
 TEST(AsteroidShowerTest, SurfaceStopsAnAsteroidOnTheUpdateAfterItCrosses) {
     AsteroidShower shower = showerAbovePlayer({1.1f});
-    const Asteroid& asteroid = *shower.asteroidList[0];
+    const Asteroid& asteroid = shower.asteroidList[0];
     shower.advance(0.2);
     EXPECT_NEAR(heightOf(asteroid), 0.95f, 1e-5f);
     EXPECT_TRUE(asteroid.inPlay());
@@ -86,23 +101,23 @@ TEST(AsteroidShowerTest, SurfaceStopsAnAsteroidOnTheUpdateAfterItCrosses) {
     AsteroidShower crossing = showerAbovePlayer({1.1f});
     crossing.advance(0.2);
     EXPECT_FALSE(crossing.checkHits(playerPosition, false, lives));
-    EXPECT_TRUE(crossing.asteroidList[0]->impacted);
+    EXPECT_TRUE(crossing.asteroidList[0].impacted);
     EXPECT_EQ(lives, 2);
 }
 
 TEST(AsteroidShowerTest, HitsCostOneLifePerCallUnlessShielded) {
     AsteroidShower shower = showerAbovePlayer({1.1f, 1.15f, 1.21f, 1.05f});
-    shower.asteroidList[3]->released = false;
+    shower.asteroidList[3].released = false;
     int lives = 3;
     EXPECT_FALSE(shower.checkHits(playerPosition, false, lives));
     EXPECT_EQ(lives, 2);
-    EXPECT_TRUE(shower.asteroidList[0]->impacted && shower.asteroidList[1]->impacted);
+    EXPECT_TRUE(shower.asteroidList[0].impacted && shower.asteroidList[1].impacted);
     // Just outside the hit radius, and waiting on the player's spot: neither hits.
-    EXPECT_FALSE(shower.asteroidList[2]->impacted || shower.asteroidList[3]->impacted);
+    EXPECT_FALSE(shower.asteroidList[2].impacted || shower.asteroidList[3].impacted);
 
     EXPECT_FALSE(shower.checkHits(playerPosition + glm::vec3(0.0f, 0.0f, 0.1f), true, lives));
-    EXPECT_TRUE(shower.asteroidList[2]->impacted);
-    EXPECT_FALSE(shower.asteroidList[3]->impacted);
+    EXPECT_TRUE(shower.asteroidList[2].impacted);
+    EXPECT_FALSE(shower.asteroidList[3].impacted);
     EXPECT_EQ(lives, 2);
     EXPECT_FALSE(shower.checkHits(playerPosition, false, lives));
     EXPECT_EQ(lives, 2);

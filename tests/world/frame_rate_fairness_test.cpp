@@ -47,9 +47,9 @@ public:
     }
 
     void addRock(const glm::vec3& start, double spawnTime) {
-        auto rock = std::make_unique<Asteroid>(spawnTime);
-        rock->modelMatrix[3] = glm::vec4(start, 1.0f);
-        shower.asteroidList.push_back(std::move(rock));
+        Asteroid rock(spawnTime);
+        rock.modelMatrix[3] = glm::vec4(start, 1.0f);
+        shower.addAsteroid(rock);
     }
 
     Outcome play(double seconds, double frameTime) {

@@ -1,7 +1,6 @@
 #include "asteroid_field.hpp"
 
 #include <algorithm>
-#include <memory>
 #include <random>
 
 namespace Velmora {
@@ -41,16 +40,16 @@ void fillShowerInView(AsteroidShower& shower, const Camera& camera, const glm::v
     std::mt19937 random(seed);
     const glm::mat4 clipToWorld = glm::inverse(camera.viewProjection());
     const glm::vec3 eye = camera.position();
-    shower.asteroidList.clear();
+    shower.removeAll();
     while (static_cast<int>(shower.asteroidList.size()) < count) {
         const glm::vec3 position = randomPointInView(clipToWorld, eye, random);
         if (!canFallFrom(position, playerPosition)) {
             continue;
         }
-        auto asteroid = std::make_unique<Asteroid>(0.0);
-        asteroid->released = true;
-        asteroid->modelMatrix[3] = glm::vec4(position, 1.0f);
-        shower.asteroidList.push_back(std::move(asteroid));
+        Asteroid asteroid(0.0);
+        asteroid.released = true;
+        asteroid.modelMatrix[3] = glm::vec4(position, 1.0f);
+        shower.addAsteroid(asteroid);
     }
 }
 

@@ -16,9 +16,8 @@
 namespace Velmora {
 namespace {
 
-std::unique_ptr<Shader> flatProgram() {
-    return std::make_unique<Shader>(VELMORA_BENCHMARK_SHADERS "/FlatColor.vert",
-                                    VELMORA_BENCHMARK_SHADERS "/FlatColor.frag");
+std::unique_ptr<Shader> flatProgram(const char* vertexProgram = VELMORA_BENCHMARK_SHADERS "/FlatColor.vert") {
+    return std::make_unique<Shader>(vertexProgram, VELMORA_BENCHMARK_SHADERS "/FlatColor.frag");
 }
 
 // The game's own quad program is a plain copy: one linear fetch where the pass samples its first input.
@@ -29,20 +28,21 @@ std::unique_ptr<Shader> copyProgram() {
 } // namespace
 
 FloorPrograms::FloorPrograms() {
-    addModel(*planet->model);
+    addModel(*planet->model, flatProgram());
     for (Scene::PlayerModel* part : player->parts()) {
-        addModel(*part);
+        addModel(*part, flatProgram());
     }
     for (const auto& house : decorationItems->houses) {
-        addModel(*house->model);
+        addModel(*house->model, flatProgram());
     }
     for (const auto& lantern : decorationItems->lanterns) {
-        addModel(*lantern->model);
+        addModel(*lantern->model, flatProgram());
     }
-    addModel(*asteroids->model);
-    addModel(*speedPowerUp->model);
-    addModel(*lifePowerUp->model);
-    addModel(*shieldPowerUp->model);
+    // The rocks are drawn all at once, their matrices coming with each instance.
+    addModel(*asteroids->model, flatProgram(VELMORA_BENCHMARK_SHADERS "/FlatColorInstanced.vert"));
+    addModel(*speedPowerUp->model, flatProgram());
+    addModel(*lifePowerUp->model, flatProgram());
+    addModel(*shieldPowerUp->model, flatProgram());
     // The sky's update sets its matrix on the program the sky cube holds, so the sky is exchanged there.
     addPass(skyCube->shader, flatProgram());
     addPass(shadowBlur->horizontalShader, copyProgram());
@@ -65,8 +65,8 @@ void FloorPrograms::exchange() {
     skyCube->model->shader = skyCube->shader.get();
 }
 
-void FloorPrograms::addModel(Scene::SceneObject& model) {
-    flatPrograms.push_back(flatProgram());
+void FloorPrograms::addModel(Scene::SceneObject& model, std::unique_ptr<Shader> floorProgram) {
+    flatPrograms.push_back(std::move(floorProgram));
     modelSlots.emplace_back(&model.shader, flatPrograms.back().get());
 }
 

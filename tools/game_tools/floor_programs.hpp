@@ -20,7 +20,7 @@ public:
     void exchange();
 
 private:
-    void addModel(Scene::SceneObject& model);
+    void addModel(Scene::SceneObject& model, std::unique_ptr<Shader> floorProgram);
     void addPass(std::unique_ptr<Shader>& slot, std::unique_ptr<Shader> floorProgram);
 
     std::vector<std::unique_ptr<Shader>> flatPrograms;

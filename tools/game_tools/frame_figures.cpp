@@ -35,10 +35,17 @@ void printScalingJson(const FrameFigures& figures) {
     std::printf("\"asteroidScaling\":[");
     for (size_t i = 0; i < figures.scaling.size(); ++i) {
         const AsteroidScaling& row = figures.scaling[i];
-        std::printf("%s{\"asteroidsInPlay\":%d,\"frameMs\":%.3f,\"updateMs\":%.3f}", i == 0 ? "" : ",",
-                    row.asteroidsInPlay, row.frameMs, row.updateMs);
+        std::printf("%s{\"asteroidsInPlay\":%d,\"frameMs\":%.3f,\"updateMs\":%.3f,\"peakMemoryMiB\":%.1f}",
+                    i == 0 ? "" : ",", row.asteroidsInPlay, row.frameMs, row.updateMs, row.peakMemoryMiB);
     }
     std::printf("],");
+}
+
+void printLargeShowerJson(const LargeShower& shower) {
+    std::printf("\"largeShower\":{\"asteroids\":%d,\"setUpMs\":%.3f,\"updateBeforeEnterMs\":%.3f,"
+                "\"asteroidsInPlay\":%d,\"updateInPlayMs\":%.3f,\"frameInPlayMs\":%.3f},",
+                shower.asteroids, shower.setUpMs, shower.updateBeforeEnterMs, shower.inPlay,
+                shower.updateInPlayMs, shower.frameInPlayMs);
 }
 
 } // namespace
@@ -69,6 +76,16 @@ void printText(const FrameFigures& figures) {
         std::printf("asteroids in play %d: frame %.1f ms, update %.2f ms\n", row.asteroidsInPlay, row.frameMs,
                     row.updateMs);
     }
+    for (const AsteroidScaling& row : figures.scaling) {
+        std::printf("peak memory with %d asteroids in play: %.1f MiB\n", row.asteroidsInPlay,
+                    row.peakMemoryMiB);
+    }
+    const LargeShower& shower = figures.largeShower;
+    std::printf(
+        "shower %d: set-up %.1f ms, update before Enter %.2f ms, update with %d in play %.2f ms, frame "
+        "with %d in play %.1f ms\n",
+        shower.asteroids, shower.setUpMs, shower.updateBeforeEnterMs, shower.inPlay, shower.updateInPlayMs,
+        shower.inPlay, shower.frameInPlayMs);
     std::printf("peak memory: %.1f MiB (%.1f MiB before the asteroid scaling)\n", figures.peakMemoryMiB,
                 figures.gamePeakMemoryMiB);
 }
@@ -81,6 +98,7 @@ void printJson(const FrameFigures& figures) {
                 figures.updateMs, figures.frameMs, figures.floorFrameMs,
                 figures.frameMs / figures.floorFrameMs);
     printScalingJson(figures);
+    printLargeShowerJson(figures.largeShower);
     std::printf("\"gamePeakMemoryMiB\":%.1f,\"peakMemoryMiB\":%.1f}\n", figures.gamePeakMemoryMiB,
                 figures.peakMemoryMiB);
 }

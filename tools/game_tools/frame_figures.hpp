@@ -12,6 +12,19 @@ struct AsteroidScaling {
     int asteroidsInPlay = 0;
     double frameMs = 0.0;
     double updateMs = 0.0;
+    // The peak over this series alone.
+    double peakMemoryMiB = 0.0;
+};
+
+// A shower as large as the settings allow: what it costs to set up, to carry before Enter and with a second
+// of it in play.
+struct LargeShower {
+    int asteroids = 0;
+    int inPlay = 0;
+    double setUpMs = 0.0;
+    double updateBeforeEnterMs = 0.0;
+    double updateInPlayMs = 0.0;
+    double frameInPlayMs = 0.0;
 };
 
 // Everything one benchmark run measures; times are medians over the run's frames, in milliseconds.
@@ -25,6 +38,7 @@ struct FrameFigures {
     double frameMs = 0.0;
     double floorFrameMs = 0.0;
     std::vector<AsteroidScaling> scaling;
+    LargeShower largeShower;
     // The peak over the game's own frames, and over the whole run with its dense asteroid fields.
     double gamePeakMemoryMiB = 0.0;
     double peakMemoryMiB = 0.0;

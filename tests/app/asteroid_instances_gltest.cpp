@@ -1,0 +1,148 @@
+// The rocks in sight go out in one instanced draw: in the real game, by day and at dusk, with culling on and
+// off, that draw must show the picture and the count that one draw per rock gave.
+#include "app/game_passes.hpp"
+#include "app/game_state.hpp"
+#include "app/game_window.hpp"
+#include "math/camera.hpp"
+#include "postfx/scene_framebuffer.hpp"
+#include "support/gl_context.hpp"
+#include "support/gl_pixels.hpp"
+#include "support/per_rock_asteroids.hpp"
+#include "world/asteroid_spawner.hpp"
+#include "world/decoration_items.hpp"
+#include "world/player.hpp"
+
+#include <GLFW/glfw3.h>
+#include <algorithm>
+#include <cstdlib>
+#include <functional>
+#include <glm/gtc/matrix_transform.hpp>
+#include <gtest/gtest.h>
+#include <random>
+
+using namespace Velmora;
+
+namespace {
+
+class AsteroidInstancesGL : public testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        window = glTestWindow();
+        glfwGetWindowSize(window, &windowWidth, &windowHeight);
+        std::srand(7);
+        initializeGame();
+        sunMovementEnabled = false;
+        asteroidsStarted = true;
+        // Frames without time: nothing falls, nothing spawns, so every frame of a test sees the same rocks.
+        deltaTime = 0.0;
+        former = std::make_unique<TestSupport::PerRockAsteroids>(*asteroids, decorationItems->pointLights());
+    }
+
+    static void TearDownTestSuite() {
+        former.reset();
+        cleanUpGame();
+        frustumCullingEnabled = true;
+        asteroidsStarted = false;
+        window = nullptr;
+    }
+
+    // Rocks in play all round the planet between its surface and the start sphere, each turned its own way:
+    // some in sight, some behind the planet or the camera, none within reach of the player.
+    static void scatterRocks(int count) {
+        std::mt19937 random(static_cast<unsigned int>(count));
+        std::uniform_real_distribution<float> coordinate(-2.9f, 2.9f);
+        AsteroidShower& shower = *asteroids->shower;
+        shower.removeAll();
+        while (static_cast<int>(shower.asteroidList.size()) < count) {
+            const glm::vec3 position(coordinate(random), coordinate(random), coordinate(random));
+            const float height = glm::length(position);
+            if (height < 1.1f || height > 2.9f || glm::length(position - player->position()) < 0.3f) {
+                continue;
+            }
+            Asteroid rock(0.0);
+            rock.released = true;
+            rock.modelMatrix =
+                glm::rotate(glm::translate(glm::mat4(1.0f), position), 3.0f * height, position);
+            shower.addAsteroid(rock);
+        }
+    }
+
+    // The rocks alone in the scene target, drawn one way, over the frame's shadow map; the count goes to
+    // drawn.
+    static std::vector<unsigned char> rocksPicture(const std::function<int()>& draw, int& drawn) {
+        glBindFramebuffer(GL_FRAMEBUFFER, screenQuad->framebuffer);
+        glViewport(0, 0, SceneFramebuffer::width, SceneFramebuffer::height);
+        glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        glEnable(GL_BLEND);
+        drawn = draw();
+        glDisable(GL_BLEND);
+        return TestSupport::readPixels(screenQuad->framebuffer, 0, 0, SceneFramebuffer::width,
+                                       SceneFramebuffer::height);
+    }
+
+    static int countedFrame() {
+        printRenderedCount = true;
+        testing::internal::CaptureStdout();
+        updateGame(deltaTime);
+        renderGame();
+        const std::string line = testing::internal::GetCapturedStdout();
+        printRenderedCount = false;
+        return std::atoi(line.substr(line.find(": ") + 2).c_str());
+    }
+
+    static inline std::unique_ptr<TestSupport::PerRockAsteroids> former;
+};
+
+} // namespace
+
+TEST_F(AsteroidInstancesGL, OneDrawShowsThePictureOfOneDrawPerRock) {
+    scatterRocks(400);
+    const glm::vec3 up = glm::normalize(player->position());
+    const glm::vec3 across = glm::normalize(glm::cross(up, glm::vec3(0.3f, 0.2f, 0.9f)));
+    for (const glm::vec3& sun : {glm::normalize(up + across), glm::normalize(across + 0.1f * up)}) {
+        sunDirection = sun;
+        updateGame(deltaTime);
+        renderGame();
+        for (const bool culling : {true, false}) {
+            int instanced = 0;
+            int perRock = 0;
+            // The game culls the rocks' back faces now; the former draw kept them.
+            const auto picture = rocksPicture(
+                [&] {
+                    glEnable(GL_CULL_FACE);
+                    const int drawn = asteroids->draw(sun, *camera, culling, *shadowMap, *shadowBlur);
+                    glDisable(GL_CULL_FACE);
+                    return drawn;
+                },
+                instanced);
+            const auto formerPicture = rocksPicture(
+                [&] {
+                    return former->draw(*asteroids->shower, sun, *camera, culling, *shadowMap, *shadowBlur);
+                },
+                perRock);
+            int none = 0;
+            const auto empty = rocksPicture([] { return 0; }, none);
+            EXPECT_EQ(instanced, perRock);
+            EXPECT_GT(TestSupport::shareDifferingBy(picture, empty, 3), 0.01);
+            EXPECT_LT(TestSupport::shareDifferingBy(picture, formerPicture, 3), 0.001);
+        }
+    }
+    glBindFramebuffer(GL_FRAMEBUFFER, 0);
+    EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+}
+
+TEST_F(AsteroidInstancesGL, CountAddsExactlyTheRocksInSight) {
+    for (const bool culling : {true, false}) {
+        frustumCullingEnabled = culling;
+        scatterRocks(0);
+        const int withoutRocks = countedFrame();
+        for (const int count : {1, 40, 700}) {
+            scatterRocks(count);
+            const int inSight =
+                former->draw(*asteroids->shower, sunDirection, *camera, culling, *shadowMap, *shadowBlur);
+            EXPECT_EQ(countedFrame(), withoutRocks + inSight) << count << " rocks";
+            EXPECT_EQ(inSight, culling ? std::min(inSight, count) : count) << count << " rocks";
+        }
+    }
+}
