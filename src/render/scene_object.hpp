@@ -49,7 +49,8 @@ public:
     GLuint vertexCount = 0;
     GLuint indexCount = 0;
     glm::mat4 modelMatrix{1.0f};
-    // Released from the bottom up: the buffers, then the vertex array that read them, then the shadow program.
+    // Released from the bottom up: the buffers, then the vertex array that read them, then the shadow
+    // program.
     std::unique_ptr<Shader> shadowShader;
     GlVertexArray vao;
     GlBuffer uvBuffer;

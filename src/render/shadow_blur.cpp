@@ -2,30 +2,19 @@
 
 #include "render/full_screen_pass.hpp"
 
-#include <utility>
-
 namespace Velmora {
 
 ShadowBlur::ShadowBlur()
-    : horizontalShader(std::make_unique<Shader>("Shaders/GaussHorizontalShadowShader.vert",
-                                                "Shaders/GaussHorizontalShadowShader.frag")),
+    : secondTarget(size, size), firstTarget(size, size), resultTexture(secondTarget.texture),
+      linearSampler(GlSampler::generate()),
       verticalShader(std::make_unique<Shader>("Shaders/GaussVerticalShadowShader.vert",
                                               "Shaders/GaussVerticalShadowShader.frag")),
-      firstTarget(size, size), secondTarget(size, size), resultTexture(secondTarget.texture) {
-    glGenSamplers(1, &linearSampler);
+      horizontalShader(std::make_unique<Shader>("Shaders/GaussHorizontalShadowShader.vert",
+                                                "Shaders/GaussHorizontalShadowShader.frag")) {
     glSamplerParameteri(linearSampler, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
     glSamplerParameteri(linearSampler, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
     glSamplerParameteri(linearSampler, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
     glSamplerParameteri(linearSampler, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
-}
-
-// Both programs go before the targets, which then release themselves, texture before framebuffer.
-ShadowBlur::~ShadowBlur() {
-    horizontalShader.reset();
-    verticalShader.reset();
-    glDeleteSamplers(1, &linearSampler);
-    // Members would go in reverse order; moving the first target out here releases it ahead of the second.
-    const ColorTarget releasedFirst(std::move(firstTarget));
 }
 
 void ShadowBlur::blur(GLuint sourceTexture, GLuint quadVao, GLuint quadIndexCount) const {

@@ -18,19 +18,19 @@ public:
     ShadowBlur();
     ShadowBlur(const ShadowBlur&) = delete;
     ShadowBlur& operator=(const ShadowBlur&) = delete;
-    ~ShadowBlur();
 
     // Leaves the second target bound and the viewport at its size; the next pass binds its own target.
     void blur(GLuint sourceTexture, GLuint quadVao, GLuint quadIndexCount) const;
 
-    std::unique_ptr<Shader> horizontalShader;
-    std::unique_ptr<Shader> verticalShader;
+    // Released from the bottom up: both programs, the sampler, then the first target and the second.
+    ColorTarget secondTarget;
+    ColorTarget firstTarget;
+    const GLuint resultTexture;
     // Linear and clamped to the edge: the horizontal pass reads the depth map between texels through it,
     // while the map keeps its own nearest filter for everything else that reads it.
-    GLuint linearSampler = 0;
-    ColorTarget firstTarget;
-    ColorTarget secondTarget;
-    const GLuint resultTexture;
+    GlSampler linearSampler;
+    std::unique_ptr<Shader> verticalShader;
+    std::unique_ptr<Shader> horizontalShader;
 };
 
 } // namespace Velmora

@@ -22,15 +22,6 @@ AsteroidSpawner::AsteroidSpawner(double asteroidSpawnRate, double asteroidSpawnD
     shower = std::make_unique<AsteroidShower>(asteroidSpawnRate, asteroidSpawnDuration);
 }
 
-AsteroidSpawner::~AsteroidSpawner() {
-    shower->removeAll();
-    model.reset();
-    shader.reset();
-    texture.reset();
-    material.reset();
-    shower.reset();
-}
-
 void AsteroidSpawner::uploadMaterialAndLights(PointLightArrays lights) {
     model->setMaterialAndLights(std::move(lights));
 }

@@ -28,7 +28,6 @@ public:
     AsteroidSpawner(double asteroidSpawnRate, double asteroidSpawnDuration);
     AsteroidSpawner(const AsteroidSpawner&) = delete;
     AsteroidSpawner& operator=(const AsteroidSpawner&) = delete;
-    ~AsteroidSpawner();
 
     void uploadMaterialAndLights(PointLightArrays lights);
     // Moves the shower on by one frame and sends the light and camera uniforms, which every asteroid drawn in
@@ -48,11 +47,13 @@ public:
     FaceCulling faceCulling() const override { return FaceCulling::ClosedMesh; }
     void addSamplingTextures(std::vector<const Texture*>& textures) const override;
 
-    std::unique_ptr<Scene::AsteroidModel> model;
+    // Released from the bottom up: the mesh, its program, texture and material, and last the rocks
+    // themselves.
     std::unique_ptr<AsteroidShower> shower;
-    std::unique_ptr<Texture> texture;
     std::unique_ptr<Material> material;
+    std::unique_ptr<Texture> texture;
     std::unique_ptr<Shader> shader;
+    std::unique_ptr<Scene::AsteroidModel> model;
     // The rocks of the frame's draw with their squared distances from the camera, then their instances, kept
     // between frames so that their storage is taken only once.
     std::vector<std::pair<float, const Asteroid*>> rocksInSight;

@@ -16,30 +16,6 @@ void PlayerModel::drawPart(const ShadowBlur& shadowBlur, bool useMetal) {
     drawWithTexture(useMetal ? *metalTexture : *colorTexture, shadowBlur);
 }
 
-void PlayerModel::translateInWorld(glm::vec3 direction, double factor) {
-    PlayerPartTransform placement = transform();
-    placement.translateInWorld(direction, factor);
-    setTransform(placement);
-}
-
-void PlayerModel::rotateInWorld(glm::vec3 axis, float angle, double factor) {
-    PlayerPartTransform placement = transform();
-    placement.rotateInWorld(axis, angle, factor);
-    setTransform(placement);
-}
-
-void PlayerModel::rotateInModel(glm::vec3 axis, float angle, double factor) {
-    PlayerPartTransform placement = transform();
-    placement.rotateInModel(axis, angle, factor);
-    setTransform(placement);
-}
-
-void PlayerModel::swingInModel(glm::vec3 axis, float angle) {
-    PlayerPartTransform placement = transform();
-    placement.swingInModel(axis, angle);
-    setTransform(placement);
-}
-
 void PlayerModel::placeAtStart() {
     PlayerPartTransform placement = transform();
     placement.placeAtStart();

@@ -6,8 +6,8 @@
 namespace Velmora::Scene {
 
 // One of the character's eight body parts. Parts are drawn only through drawPart, which can swap in the
-// shield's metal texture; every move goes through the operations below so that the reference matrix follows
-// the model.
+// shield's metal texture; every move is walked on the part's transform and written back whole, so that the
+// reference matrix follows the model.
 class PlayerModel : public LitModel {
 public:
     PlayerModel(const glm::mat4& initialModelMatrix, Shader* ownProgram, Texture* ownTexture,
@@ -16,10 +16,6 @@ public:
     void draw(const ShadowBlur* shadowBlur) override;
     void drawPart(const ShadowBlur& shadowBlur, bool useMetal);
 
-    void translateInWorld(glm::vec3 direction, double factor);
-    void rotateInWorld(glm::vec3 axis, float angle, double factor);
-    void rotateInModel(glm::vec3 axis, float angle, double factor);
-    void swingInModel(glm::vec3 axis, float angle);
     void placeAtStart();
 
     PlayerPartTransform transform() const;
