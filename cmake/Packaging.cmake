@@ -21,14 +21,8 @@ set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${VELMORA_HOMEPAGE})
 # gzip packs the package several times faster than xz, for a slightly larger file.
 set(CPACK_DEBIAN_COMPRESSION_TYPE gzip)
-# The packages of the libraries the game loads, found with objdump -p and dpkg -S; GL comes through the vendor
-# neutral libOpenGL and libGLX. The sound layer plays through OpenAL and reads its files with libsndfile.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "libglfw3 (>= 3.3), libglew2.2, libassimp5, libdevil1c2, libopenal1, libsndfile1, libopengl0, libglx0, \
-libstdc++6, libgcc-s1, libc6")
-# A sanitizer build's game also loads the sanitizers' run-time libraries.
-if(VELMORA_SANITIZE)
-    string(APPEND CPACK_DEBIAN_PACKAGE_DEPENDS ", libasan8, libubsan1")
-endif()
+# The package depends on the packages of the libraries the program loads, as dpkg-shlibdeps finds them, so the
+# list follows the build (a sanitizer build's program also loads the sanitizers' run-time libraries).
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 
 include(CPack)
