@@ -52,7 +52,7 @@ void setFixedGlState() {
 void createCamera() {
     camera = new Camera();
     camera->setGamePerspective(windowWidth, windowHeight);
-    camera->worldTransform[3] = glm::vec4(0.0f, 0.0f, 2.5f, 1.0f);
+    camera->worldTransform[3] = glm::vec4(0.0f, 0.0f, Camera::startDistance, 1.0f);
 }
 
 // Speed, life, shield: the order of every pass over the power-ups.
