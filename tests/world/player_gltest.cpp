@@ -70,7 +70,6 @@ TEST(PlayerGL, BuildsEightPartsAtTheStartPlacement) {
                                                player.skinTexture.get(), player.bodyTexture.get(),
                                                player.shoeTexture.get()};
     EXPECT_EQ(sampled, expected);
-    EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
 }
 
 TEST(PlayerGL, DrawsShadowsAndPartsWithTheShieldTextureWhileItIsUp) {
@@ -112,7 +111,6 @@ TEST(PlayerGL, DrawsShadowsAndPartsWithTheShieldTextureWhileItIsUp) {
     EXPECT_EQ(TestSupport::textureOnUnitZero(), static_cast<GLint>(player.eyeTexture->id));
     glBindTexture(GL_TEXTURE_2D, 0);
     glBindFramebuffer(GL_FRAMEBUFFER, 0);
-    EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
 }
 
 TEST(PlayerGL, WalkingCarriesAllPartsAlongTheSurfaceWhileTheLimbsSwing) {

@@ -57,7 +57,6 @@ TEST(SkyCubeGL, DayOverTheSunlitSideNightOverTheOtherAndDuskBetween) {
     EXPECT_NEAR(TestSupport::brightness(farSide), TestSupport::brightness(night), 6);
     EXPECT_GT(TestSupport::brightness(dusk), TestSupport::brightness(night) + 30);
     EXPECT_LT(TestSupport::brightness(dusk), TestSupport::brightness(day) - 30);
-    EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
 }
 
 TEST(SkyCubeGL, DrawCoversThePictureAndLeavesBothSkiesBoundWithUnitOneActive) {
@@ -82,7 +81,6 @@ TEST(SkyCubeGL, DrawCoversThePictureAndLeavesBothSkiesBoundWithUnitOneActive) {
     GLint program = -1;
     glGetIntegerv(GL_CURRENT_PROGRAM, &program);
     EXPECT_EQ(program, 0);
-    EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
 }
 
 } // namespace
