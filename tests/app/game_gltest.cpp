@@ -380,7 +380,7 @@ TEST_F(GameGL, OneLongFrameIsPlayedInStepsAsSixtyShortOnes) {
     shieldPowerUp->effectDuration = 0.5;
     for (float height : {0.45f, 0.65f, 0.85f}) {
         auto asteroid = std::make_unique<Asteroid>(0.0);
-        translateInWorld(asteroid->modelMatrix, player->position() * (1.0f + height / 1.05f), 1.0);
+        translateInWorld(asteroid->modelMatrix, player->position() * (1.0f + height / PlayerPartTransform::startHeight), 1.0);
         asteroids->shower->asteroidList.push_back(std::move(asteroid));
     }
     advanceGame(1.0, PadActions{});
