@@ -1,7 +1,7 @@
-# Two hardening builds, each configured in a folder of its own (scripts/harden.sh runs both): VELMORA_SANITIZE
-# builds everything with AddressSanitizer and UndefinedBehaviorSanitizer, so that every test fails on a memory
-# error, a leak or undefined behaviour; VELMORA_FUZZ (clang only) builds the libFuzzer targets of tests/fuzz. Both
-# add their flags to velmora_build_options, which every target links.
+# Two hardening builds, each configured by a preset of CMakePresets.json in a folder of its own (scripts/harden.sh
+# runs both): `sanitize` builds everything with AddressSanitizer and UndefinedBehaviorSanitizer, so that every test
+# fails on a memory error, a leak or undefined behaviour; `fuzz` (clang only) builds the libFuzzer targets of
+# tests/fuzz. Both add their flags to velmora_build_options, which every target links.
 option(VELMORA_SANITIZE "Build everything with AddressSanitizer and UndefinedBehaviorSanitizer" OFF)
 option(VELMORA_FUZZ "Build the libFuzzer targets (needs clang)" OFF)
 
@@ -24,7 +24,7 @@ if(VELMORA_SANITIZE)
 endif()
 if(VELMORA_FUZZ)
     if(NOT CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
-        message(FATAL_ERROR "VELMORA_FUZZ needs clang: configure with CC=clang CXX=clang++")
+        message(FATAL_ERROR "VELMORA_FUZZ needs clang: configure with the fuzz preset or CXX=clang++")
     endif()
     target_compile_options(velmora_build_options INTERFACE ${VELMORA_SANITIZER_FLAGS} -fsanitize=fuzzer-no-link)
     target_link_options(velmora_build_options INTERFACE -fsanitize=address,undefined)
