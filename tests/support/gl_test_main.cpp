@@ -18,6 +18,10 @@ GLFWwindow* glTestWindow() {
 
 int main(int argc, char** argv) {
     testing::InitGoogleTest(&argc, argv);
+    // Listing the tests, as ctest does to find them, needs no display.
+    if (GTEST_FLAG_GET(list_tests)) {
+        return RUN_ALL_TESTS();
+    }
     // Death tests re-run the test binary instead of forking a process that shares the GL context's threads.
     GTEST_FLAG_SET(death_test_style, "threadsafe");
     if (glfwInit() == GLFW_FALSE) {
