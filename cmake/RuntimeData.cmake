@@ -43,8 +43,8 @@ add_custom_command(
     DEPENDS velmora_asset_generator
     COMMENT "Generating meshes, textures and sounds")
 
-# Vertex stages that are the same for several programs, or differ in a number only, each come from one source: every
-# full-screen pass, both passes of the shadow blur, and the three hearts, each with its place in the row.
+# Vertex stages that are the same for several programs, or differ in a number only, each come from one source:
+# every full-screen pass, both passes of the shadow blur, and the three hearts, each with its place in the row.
 set(VELMORA_SHADER_VARIANTS)
 function(velmora_shader_variant source program)
     set(output ${VELMORA_OUTPUT_DIR}/Shaders/${program})
