@@ -1,6 +1,6 @@
 # Lays Config, Shaders, Textures, SceneObjects and Sounds beside the executable. The first two are copied from
-# data/, the other three are written by our asset generator. data/ShaderSources is no run-time folder: three of
-# the shaders are joined from it below.
+# data/, the other three are written by our asset generator. data/ShaderSources is no run-time folder: the shaders
+# that share their text with others are written from it below.
 set(VELMORA_DATA_STAMP ${CMAKE_BINARY_DIR}/data.stamp)
 set(VELMORA_DATA_COMMANDS)
 set(VELMORA_DATA_FILES)
@@ -43,5 +43,31 @@ add_custom_command(
     DEPENDS velmora_asset_generator
     COMMENT "Generating meshes, textures and sounds")
 
+# Vertex stages that are the same for several programs, or differ in a number only, each come from one source:
+# every full-screen pass, both passes of the shadow blur, and the three hearts, each with its place in the row.
+set(VELMORA_SHADER_VARIANTS)
+function(velmora_shader_variant source program)
+    set(output ${VELMORA_OUTPUT_DIR}/Shaders/${program})
+    add_custom_command(
+        OUTPUT ${output}
+        COMMAND ${CMAKE_COMMAND} ${ARGN} -DINPUT=${VELMORA_SHADER_SOURCES}/${source} -DOUTPUT=${output}
+            -P ${CMAKE_SOURCE_DIR}/cmake/WriteShaderVariant.cmake
+        DEPENDS ${VELMORA_SHADER_SOURCES}/${source} ${CMAKE_SOURCE_DIR}/cmake/WriteShaderVariant.cmake
+        COMMENT "Writing Shaders/${program}"
+        VERBATIM)
+    set(VELMORA_SHADER_VARIANTS ${VELMORA_SHADER_VARIANTS} ${output} PARENT_SCOPE)
+endfunction()
+foreach(program AddEdgesShader BloomShader BrightPassShader EdgeDetectionShader GaussHorizontalBloom
+        GaussVerticalBloom ScreenQuadShader)
+    velmora_shader_variant(fullScreen.vert ${program}.vert)
+endforeach()
+foreach(program GaussHorizontalShadowShader GaussVerticalShadowShader)
+    velmora_shader_variant(shadowBlur.vert ${program}.vert)
+endforeach()
+foreach(heart 1 2 3)
+    math(EXPR index "${heart} - 1")
+    velmora_shader_variant(heart.vert Heart${heart}_Shader.vert -DHEART_INDEX=${index}.0)
+endforeach()
+
 add_custom_target(velmora_runtime_data ALL
-    DEPENDS ${VELMORA_DATA_STAMP} ${VELMORA_CEL_PROGRAMS} ${VELMORA_ASSET_STAMP})
+    DEPENDS ${VELMORA_DATA_STAMP} ${VELMORA_CEL_PROGRAMS} ${VELMORA_SHADER_VARIANTS} ${VELMORA_ASSET_STAMP})

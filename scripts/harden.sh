@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# The hardening runs: every test of the game built with AddressSanitizer and UndefinedBehaviorSanitizer (in
-# build-asan), then each libFuzzer target (built with clang in build-fuzz) for a bounded time on the seed corpus of
-# tests/fuzz/corpus. Any sanitizer report, crash, hang (5 s for one input) or memory past 1 GiB fails the run;
-# the input that caused it is left in build-fuzz/artifacts.
+# The hardening runs: every test of the game built with AddressSanitizer and UndefinedBehaviorSanitizer (the
+# sanitize preset, in build-asan), then each libFuzzer target (the fuzz preset: clang, in build-fuzz) for a bounded
+# time on the seed corpus of tests/fuzz/corpus. Any sanitizer report, crash, hang (5 s for one input) or memory
+# past 1 GiB fails the run; the input that caused it is left in build-fuzz/artifacts.
 # Usage: scripts/harden.sh [seconds per fuzz target, default 20]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -11,16 +11,15 @@ jobs="$(nproc)"
 # The fuzzers need clang and its fuzzing runtime besides what the game needs.
 ./scripts/install-deps.sh clang libclang-rt-14-dev
 
-cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELMORA_SANITIZE=ON >/dev/null
-cmake --build build-asan -j"$jobs"
-(cd build-asan && ctest --output-on-failure -j"$jobs" --timeout 600)
-# A short soak of the real game under the sanitizers: every frame's code paths, a few hundred times over.
-(cd build-asan/bin && ASAN_OPTIONS=halt_on_error=1:detect_leaks=1 UBSAN_OPTIONS=halt_on_error=1 \
-  ../../tests/support/with_xvfb.sh ./velmora_benchmark --soak 300)
+cmake --preset sanitize >/dev/null
+cmake --build --preset sanitize -j"$jobs"
+ctest --preset sanitize -j"$jobs"
+# A short soak of the real game under the sanitizers, which it reports with the options built into every program
+# of that build: every frame's code paths, a few hundred times over.
+(cd build-asan/bin && ../../tests/support/with_xvfb.sh ./velmora_benchmark --soak 300)
 
-CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELMORA_FUZZ=ON \
-  -DVELMORA_BUILD_TESTS=OFF >/dev/null
-cmake --build build-fuzz -j"$jobs" --target fuzz_config fuzz_obj fuzz_png
+cmake --preset fuzz >/dev/null
+cmake --build --preset fuzz -j"$jobs"
 mkdir -p build-fuzz/artifacts
 # Each input is written to a fresh folder: a memory file system keeps that from dominating the run.
 [ -d /dev/shm ] && [ -w /dev/shm ] && export TMPDIR="${TMPDIR:-/dev/shm}"

@@ -4,5 +4,4 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 ./scripts/build.sh
-cd build
-ctest --output-on-failure -j"$(nproc)" --timeout 300
+ctest --preset default -j"$(nproc)"

@@ -45,7 +45,7 @@ void setFixedGlState() {
 void createCamera() {
     camera = std::make_unique<Camera>();
     camera->setGamePerspective(windowWidth, windowHeight);
-    camera->worldTransform[3] = glm::vec4(0.0f, 0.0f, 2.5f, 1.0f);
+    camera->worldTransform[3] = glm::vec4(0.0f, 0.0f, Camera::startDistance, 1.0f);
 }
 
 void createWorld() {

@@ -18,6 +18,8 @@ public:
     static constexpr float nearPlane = 0.01f;
     static constexpr float farPlane = 20.0f;
     static constexpr float fieldOfView = 60.0f;
+    // The game's camera starts on the +z axis this far from the planet's centre, then turns to the player.
+    static constexpr float startDistance = 2.5f;
 
     void setPerspective(float nearPlane, float farPlane, float fieldOfView, float width, float height);
     void setGamePerspective(int windowWidth, int windowHeight);

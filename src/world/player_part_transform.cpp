@@ -30,8 +30,8 @@ void PlayerPartTransform::swingInModel(glm::vec3 axis, float angle) {
 }
 
 void PlayerPartTransform::placeAtStart() {
-    translateInWorld(glm::vec3(0.0f, 0.0f, 1.05f), 1.0);
-    rotateInWorld(glm::vec3(1.0f, 0.0f, 0.0f), -20.0f, 1.0);
+    translateInWorld(glm::vec3(0.0f, 0.0f, startHeight), 1.0);
+    rotateInWorld(glm::vec3(1.0f, 0.0f, 0.0f), -startAngle, 1.0);
     rotateInModel(glm::vec3(1.0f, 0.0f, 0.0f), 90.0f, 1.0);
     rotateInModel(glm::vec3(0.0f, 1.0f, 0.0f), 180.0f, 1.0);
 }

@@ -8,6 +8,10 @@ namespace Velmora {
 // translation is the heading point the turn reads. Angles in degrees.
 class PlayerPartTransform {
 public:
+    // Every part starts on the planet this far from its centre, turned this many degrees from +z towards +y.
+    static constexpr float startHeight = 1.05f;
+    static constexpr float startAngle = 20.0f;
+
     // Moves and rotates both matrices alike, about the planet's centre.
     void translateInWorld(glm::vec3 direction, double factor);
     void rotateInWorld(glm::vec3 axis, float angle, double factor);
@@ -15,7 +19,7 @@ public:
     void rotateInModel(glm::vec3 axis, float angle, double factor);
     // A limb swing: only the model matrix turns, the heading stays where it was.
     void swingInModel(glm::vec3 axis, float angle);
-    // Stands the part on the planet at 1.05 from the centre, 20 degrees from +z towards +y.
+    // Stands the part upright at its start place on the planet.
     void placeAtStart();
 
     glm::vec3 position() const;

@@ -1,5 +1,8 @@
 #include "math/camera.hpp"
 
+#include "support/start_placement.hpp"
+#include "support/vector_expectations.hpp"
+
 #include <cmath>
 
 #include <glm/gtc/matrix_transform.hpp>
@@ -7,6 +10,8 @@
 
 namespace Velmora {
 namespace {
+
+using TestSupport::expectVecNear;
 
 const glm::vec3 target(0, 0, 1.05f);
 
@@ -27,11 +32,6 @@ Camera cameraTiltedBy(float theta, float distance = 1.0f) {
 float tiltOf(const Camera& camera) {
     const glm::vec3 toCamera = glm::normalize(camera.position() - target);
     return glm::degrees(std::acos(glm::dot(toCamera, glm::normalize(target))));
-}
-
-void expectVecNear(const glm::vec3& actual, const glm::vec3& expected, float tolerance) {
-    EXPECT_NEAR(glm::distance(actual, expected), 0.0f, tolerance)
-        << "(" << actual.x << ", " << actual.y << ", " << actual.z << ")";
 }
 
 TEST(CameraTest, PerspectiveIsInDegreesAndResizeKeepsPlacement) {
@@ -113,11 +113,11 @@ TEST(CameraTest, StraightAboveTargetUsesFixedAxes) {
 }
 
 TEST(CameraTest, LookAtAimsAtTargetWithUpTowardsIt) {
-    const glm::vec3 player(0, 1.05f * std::sin(glm::radians(20.0f)), 1.05f * std::cos(glm::radians(20.0f)));
-    Camera camera = cameraAt(glm::vec3(0, 0, 2.5f));
+    const glm::vec3 player = TestSupport::playerStart();
+    Camera camera = cameraAt(TestSupport::startCameraPosition());
     camera.lookAtTarget(player);
 
-    expectVecNear(camera.position(), glm::vec3(0, 0, 2.5f), 1e-6f);
+    expectVecNear(camera.position(), TestSupport::startCameraPosition(), 1e-6f);
     expectVecNear(camera.worldTransform[2], glm::normalize(camera.position() - player), 1e-6f);
     // Up leans towards the target, so the camera's right is +x rather than -x.
     expectVecNear(camera.worldTransform[0], glm::vec3(1, 0, 0), 1e-6f);

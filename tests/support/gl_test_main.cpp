@@ -1,5 +1,6 @@
 // Entry point of the GL tests: one hidden window with a real 3.3 core context serves every test.
 #include "support/gl_context.hpp"
+#include "support/gl_error_listener.hpp"
 
 #include <GL/glew.h>
 #include <GLFW/glfw3.h>
@@ -17,6 +18,10 @@ GLFWwindow* glTestWindow() {
 
 int main(int argc, char** argv) {
     testing::InitGoogleTest(&argc, argv);
+    // Listing the tests, as ctest does to find them, needs no display.
+    if (GTEST_FLAG_GET(list_tests)) {
+        return RUN_ALL_TESTS();
+    }
     // Death tests re-run the test binary instead of forking a process that shares the GL context's threads.
     GTEST_FLAG_SET(death_test_style, "threadsafe");
     if (glfwInit() == GLFW_FALSE) {
@@ -39,6 +44,7 @@ int main(int argc, char** argv) {
     }
     glGetError();
     ilInit();
+    testing::UnitTest::GetInstance()->listeners().Append(new TestSupport::GlErrorListener);
     const int result = RUN_ALL_TESTS();
     glfwTerminate();
     return result;

@@ -4,10 +4,10 @@
 #include "render/shadow_blur.hpp"
 #include "render/shadow_map.hpp"
 #include "support/gl_pixels.hpp"
+#include "support/start_placement.hpp"
+#include "support/uniform_values.hpp"
 #include "world/asteroid_spawner.hpp"
 
-#include <glm/gtc/matrix_transform.hpp>
-#include <glm/gtc/type_ptr.hpp>
 #include <gtest/gtest.h>
 
 namespace Velmora {
@@ -22,21 +22,14 @@ void addAsteroid(AsteroidShower& shower, const glm::vec3& position, bool release
     shower.addAsteroid(asteroid);
 }
 
-template <typename T> T uniformValue(GLuint program, const char* name) {
-    T value(0.0f);
-    glGetUniformfv(program, glGetUniformLocation(program, name), glm::value_ptr(value));
-    return value;
-}
+using TestSupport::uniformValue;
 
 TEST(AsteroidSpawnerGL, DrawsEachAsteroidInPlayThatCanBeSeen) {
     const ShadowMap shadowMap;
     const ShadowBlur shadowBlur;
     AsteroidSpawner spawner(0.0, 0.0);
     spawner.uploadMaterialAndLights(PointLightArrays{});
-    Camera camera;
-    camera.setPerspective(0.01f, 20.0f, 60.0f, 32.0f, 32.0f);
-    camera.worldTransform = glm::translate(glm::mat4(1.0f), glm::vec3(0.0f, 0.0f, 2.5f));
-    camera.lookAtTarget(glm::vec3(0.0f));
+    const Camera camera = TestSupport::cameraAimedAt(glm::vec3(0.0f), 32, 32);
     AsteroidShower& shower = *spawner.shower;
     // In sight, behind the camera, still waiting, and out of play.
     addAsteroid(shower, glm::vec3(0.0f, 0.0f, 2.2f), true);
@@ -65,7 +58,6 @@ TEST(AsteroidSpawnerGL, DrawsEachAsteroidInPlayThatCanBeSeen) {
     shower.asteroidList[1].impacted = true;
     EXPECT_EQ(spawner.draw(light, camera, false, shadowMap, shadowBlur), 0);
     glBindFramebuffer(GL_FRAMEBUFFER, 0);
-    EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
 }
 
 } // namespace

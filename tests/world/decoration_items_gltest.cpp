@@ -5,33 +5,26 @@
 #include "render/gl_uniforms.hpp"
 #include "render/shadow_blur.hpp"
 #include "render/shadow_map.hpp"
+#include "support/start_placement.hpp"
+#include "support/uniform_values.hpp"
 #include "world/decoration_items.hpp"
+#include "world/decoration_placement.hpp"
 
-#include <cmath>
 #include <cstdlib>
-#include <glm/gtc/matrix_transform.hpp>
 #include <gtest/gtest.h>
 #include <set>
 
 namespace Velmora {
 namespace {
 
-const glm::vec3 playerStart(0.0f, 1.05f * std::sin(glm::radians(20.0f)),
-                            1.05f * std::cos(glm::radians(20.0f)));
+using TestSupport::uniformValue;
+
+const glm::vec3 playerStart = TestSupport::playerStart();
 const glm::vec3 light(0.0f, 0.0f, 1.0f);
 
+// The start camera as the game sets it up for its scene target.
 Camera cameraAimedAt(const glm::vec3& target) {
-    Camera camera;
-    camera.setGamePerspective(SceneFramebuffer::width, SceneFramebuffer::height);
-    camera.worldTransform = glm::translate(glm::mat4(1.0f), glm::vec3(0.0f, 0.0f, 2.5f));
-    camera.lookAtTarget(target);
-    return camera;
-}
-
-glm::mat4 uniformMatrix(GLuint program, const char* name) {
-    glm::mat4 value(0.0f);
-    glGetUniformfv(program, glGetUniformLocation(program, name), &value[0][0]);
-    return value;
+    return TestSupport::cameraAimedAt(target, SceneFramebuffer::width, SceneFramebuffer::height);
 }
 
 // The game's set-up and update order for the decoration items, then one frame of drawing.
@@ -71,7 +64,6 @@ TEST_F(DecorationFrame, CullingOffDrawsAllTwelveAndCullingOnNeverMore) {
     glBindFramebuffer(GL_FRAMEBUFFER, shadowMap.framebuffer);
     items.drawShadows();
     glBindFramebuffer(GL_FRAMEBUFFER, 0);
-    EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
 }
 
 TEST_F(DecorationFrame, ObstaclesAndLightsMatchThePlacedModels) {
@@ -79,7 +71,7 @@ TEST_F(DecorationFrame, ObstaclesAndLightsMatchThePlacedModels) {
     ASSERT_EQ(obstacles.houses.size(), 8u);
     ASSERT_EQ(obstacles.lanterns.size(), 4u);
     for (const glm::vec3& house : obstacles.houses) {
-        EXPECT_NEAR(glm::length(house), 1.05f, 1e-5f);
+        EXPECT_NEAR(glm::length(house), DecorationPlacement::houseHeight, 1e-5f);
         EXPECT_GE(glm::length(house - playerStart), 0.5f);
     }
     const PointLightArrays lights = items.pointLights();
@@ -100,25 +92,20 @@ TEST_F(DecorationFrame, EveryItemHasItsOwnProgramWithItsOwnMatrixAndMaterial) {
     std::set<GLuint> programs;
     for (const auto& house : items.houses) {
         programs.insert(house->shader->program);
-        EXPECT_EQ(uniformMatrix(house->shader->program, "modelMatrix"), house->model->modelMatrix);
-        GLfloat shininess = 0.0f;
-        glGetUniformfv(house->shader->program, glGetUniformLocation(house->shader->program, "shininess"),
-                       &shininess);
-        EXPECT_FLOAT_EQ(shininess, 50.0f);
+        EXPECT_EQ(uniformValue<glm::mat4>(house->shader->program, "modelMatrix"), house->model->modelMatrix);
+        EXPECT_FLOAT_EQ(uniformValue<float>(house->shader->program, "shininess"), 50.0f);
     }
     for (const auto& lantern : items.lanterns) {
         programs.insert(lantern->shader->program);
-        EXPECT_EQ(uniformMatrix(lantern->shader->program, "modelMatrix"), lantern->model->modelMatrix);
-        GLfloat shininess = 0.0f;
-        glGetUniformfv(lantern->shader->program, glGetUniformLocation(lantern->shader->program, "shininess"),
-                       &shininess);
-        EXPECT_FLOAT_EQ(shininess, 100.0f);
+        EXPECT_EQ(uniformValue<glm::mat4>(lantern->shader->program, "modelMatrix"),
+                  lantern->model->modelMatrix);
+        EXPECT_FLOAT_EQ(uniformValue<float>(lantern->shader->program, "shininess"), 100.0f);
     }
     EXPECT_EQ(programs.size(), 12u);
 
     items.updateShadowMatrices(light, shadowMap);
     const Scene::DecorationItemModel& lastLantern = *items.lanterns.back()->model;
-    EXPECT_EQ(uniformMatrix(lastLantern.shadowShader->program, "lightMVPMatrix"),
+    EXPECT_EQ(uniformValue<glm::mat4>(lastLantern.shadowShader->program, "lightMVPMatrix"),
               shadowMap.computeLightMVP(light, false, lastLantern.modelMatrix));
 }
 

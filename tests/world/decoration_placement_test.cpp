@@ -1,18 +1,17 @@
 #include "math/world_transforms.hpp"
+#include "support/start_placement.hpp"
 #include "world/decoration_placement.hpp"
 #include "world/point_light.hpp"
 
 #include <array>
-#include <cmath>
 #include <cstdlib>
 #include <gtest/gtest.h>
 
 namespace Velmora {
 namespace {
 
-// Where the player stands right after it is built: 20 degrees over the planet's z pole at height 1.05.
-const glm::vec3 playerStart(0.0f, 1.05f * std::sin(glm::radians(20.0f)),
-                            1.05f * std::cos(glm::radians(20.0f)));
+// Where the player stands right after it is built.
+const glm::vec3 playerStart = TestSupport::playerStart();
 
 struct Placed {
     std::array<glm::mat4, 8> houses;
@@ -64,7 +63,8 @@ TEST(DecorationPlacementTest, ItemsStandOnTheirRadiiWithLightsAboveTheirLanterns
     for (unsigned int seed = 1; seed <= 50; ++seed) {
         const Placed placed = placeAll(seed);
         for (const glm::mat4& house : placed.houses) {
-            EXPECT_NEAR(glm::length(translationOf(house)), 1.05f, 1e-5f) << "seed " << seed;
+            EXPECT_NEAR(glm::length(translationOf(house)), DecorationPlacement::houseHeight, 1e-5f)
+                << "seed " << seed;
         }
         for (size_t i = 0; i < placed.lanterns.size(); ++i) {
             const glm::vec3 lantern = translationOf(placed.lanterns[i]);

@@ -2,6 +2,7 @@
 // place at a wall, the same items collected. Each scenario plays the game's rules in the order of one update
 // step (walk, items, rocks, camera, hits), split into steps as the frame loop splits a frame.
 #include "math/camera.hpp"
+#include "support/start_placement.hpp"
 #include "world/asteroid_shower.hpp"
 #include "world/frame_steps.hpp"
 #include "world/player_pose.hpp"
@@ -22,8 +23,7 @@ const std::array<double, 3> frameTimes = {1.0 / 60.0, 0.25, 1.0};
 // A direction on the planet, turned from the character's start direction about the x axis: positive angles
 // lie ahead of it, on its first forward steps.
 glm::vec3 aheadOfStart(float degrees, float radius) {
-    PlayerPartTransform start;
-    start.placeAtStart();
+    const PlayerPartTransform start = TestSupport::partAtStart();
     const glm::mat4 turn = glm::rotate(glm::mat4(1.0f), glm::radians(-degrees), glm::vec3(1.0f, 0.0f, 0.0f));
     return radius * glm::normalize(glm::vec3(turn * glm::vec4(start.position(), 0.0f)));
 }
@@ -41,9 +41,7 @@ public:
         for (PlayerPartTransform& part : pose.parts) {
             part.placeAtStart();
         }
-        camera.setGamePerspective(800, 600);
-        camera.worldTransform[3] = glm::vec4(0.0f, 0.0f, 2.5f, 1.0f);
-        camera.lookAtTarget(pose.position());
+        camera = TestSupport::cameraAimedAt(pose.position(), 800, 600);
     }
 
     void addRock(const glm::vec3& start, double spawnTime) {

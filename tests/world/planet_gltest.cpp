@@ -3,37 +3,30 @@
 #include "render/shadow_blur.hpp"
 #include "render/shadow_map.hpp"
 #include "support/gl_pixels.hpp"
+#include "support/start_placement.hpp"
+#include "support/uniform_values.hpp"
 #include "world/planet.hpp"
 
-#include <glm/gtc/matrix_transform.hpp>
 #include <gtest/gtest.h>
 
 namespace Velmora {
 namespace {
 
-glm::mat4 uniformMatrix(GLuint program, const char* name) {
-    glm::mat4 value(0.0f);
-    glGetUniformfv(program, glGetUniformLocation(program, name), &value[0][0]);
-    return value;
-}
+using TestSupport::uniformValue;
 
 TEST(PlanetGL, DrawsGrassInTheMiddleWithIdentityMatricesEveryFrame) {
     const ShadowMap shadowMap;
     const ShadowBlur shadowBlur;
     Planet planet;
     planet.uploadMaterialAndLights(PointLightArrays{{0.0f, 0.0f, 1.25f}, {1.0f, 1.0f, 0.0f}, {1.8f}, {1.0f}});
-    Camera camera;
-    camera.setPerspective(0.01f, 20.0f, 60.0f, 32.0f, 32.0f);
-    camera.worldTransform = glm::translate(glm::mat4(1.0f), glm::vec3(0.0f, 0.0f, 2.5f));
+    const Camera camera = TestSupport::startCamera(32, 32);
     const GLuint program = planet.shader->program;
 
     for (const glm::vec3& light : {glm::vec3(0.0f, 0.0f, 1.0f), glm::vec3(0.6f, 0.0f, 0.8f)}) {
         planet.update(light, camera, shadowMap);
-        EXPECT_EQ(uniformMatrix(program, "modelMatrix"), glm::mat4(1.0f));
-        EXPECT_EQ(uniformMatrix(program, "normalMatrix"), glm::mat4(1.0f));
-        glm::vec3 uploadedLight(0.0f);
-        glGetUniformfv(program, glGetUniformLocation(program, "lightVector"), &uploadedLight[0]);
-        EXPECT_EQ(uploadedLight, light);
+        EXPECT_EQ(uniformValue<glm::mat4>(program, "modelMatrix"), glm::mat4(1.0f));
+        EXPECT_EQ(uniformValue<glm::mat4>(program, "normalMatrix"), glm::mat4(1.0f));
+        EXPECT_EQ(uniformValue<glm::vec3>(program, "lightVector"), light);
     }
 
     const ColorTarget target(32, 32);
@@ -50,7 +43,6 @@ TEST(PlanetGL, DrawsGrassInTheMiddleWithIdentityMatricesEveryFrame) {
     EXPECT_GT(middle[1], middle[0]);
     EXPECT_GT(middle[1], middle[2]);
     EXPECT_GT(middle[1], 60);
-    EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include "render/shadow_blur.hpp"
 #include "render/shadow_map.hpp"
 #include "support/gl_pixels.hpp"
+#include "support/start_placement.hpp"
 
 #include <cmath>
 #include <glm/gtc/matrix_transform.hpp>
@@ -45,9 +46,7 @@ TEST(PlayerGL, BuildsEightPartsAtTheStartPlacement) {
     EXPECT_EQ(player.speed, 40.0f);
     EXPECT_FALSE(player.shieldActive);
 
-    const float s20 = std::sin(glm::radians(20.0f));
-    const float c20 = std::cos(glm::radians(20.0f));
-    EXPECT_NEAR(glm::distance(player.position(), glm::vec3(0.0f, 1.05f * s20, 1.05f * c20)), 0.0f, 1e-5f);
+    EXPECT_NEAR(glm::distance(player.position(), TestSupport::playerStart()), 0.0f, 1e-5f);
     std::set<GLuint> programs;
     for (const Scene::PlayerModel* part : player.parts()) {
         ASSERT_NE(part, nullptr);
@@ -70,7 +69,6 @@ TEST(PlayerGL, BuildsEightPartsAtTheStartPlacement) {
                                                player.skinTexture.get(), player.bodyTexture.get(),
                                                player.shoeTexture.get()};
     EXPECT_EQ(sampled, expected);
-    EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
 }
 
 TEST(PlayerGL, DrawsShadowsAndPartsWithTheShieldTextureWhileItIsUp) {
@@ -112,13 +110,12 @@ TEST(PlayerGL, DrawsShadowsAndPartsWithTheShieldTextureWhileItIsUp) {
     EXPECT_EQ(TestSupport::textureOnUnitZero(), static_cast<GLint>(player.eyeTexture->id));
     glBindTexture(GL_TEXTURE_2D, 0);
     glBindFramebuffer(GL_FRAMEBUFFER, 0);
-    EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
 }
 
 TEST(PlayerGL, WalkingCarriesAllPartsAlongTheSurfaceWhileTheLimbsSwing) {
     Player player;
     Camera camera;
-    translateInWorld(camera.worldTransform, glm::vec3(0.0f, 0.0f, 2.5f), 1.0);
+    translateInWorld(camera.worldTransform, TestSupport::startCameraPosition(), 1.0);
     const ObstaclePositions noObstacles;
 
     // A frame without time moves nothing, not even the limbs.
@@ -140,8 +137,9 @@ TEST(PlayerGL, WalkingCarriesAllPartsAlongTheSurfaceWhileTheLimbsSwing) {
     }
     EXPECT_NEAR(glm::distance(axis, glm::vec3(-1.0f, 0.0f, 0.0f)), 0.0f, 1e-5f);
     const glm::vec3 end = player.position();
-    EXPECT_NEAR(glm::length(end), 1.05f, 1e-5f);
-    EXPECT_NEAR(glm::degrees(std::acos(glm::dot(start, end) / (1.05f * 1.05f))), 40.0f, 0.05f);
+    const float height = PlayerPartTransform::startHeight;
+    EXPECT_NEAR(glm::length(end), height, 1e-5f);
+    EXPECT_NEAR(glm::degrees(std::acos(glm::dot(start, end) / (height * height))), 40.0f, 0.05f);
     EXPECT_GT(end.y, start.y);
 
     // The body keeps its heading point rigidly attached; only arms and feet leave the body's orientation.

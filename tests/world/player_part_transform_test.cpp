@@ -1,5 +1,8 @@
 #include "world/player_part_transform.hpp"
 
+#include "support/start_placement.hpp"
+#include "support/vector_expectations.hpp"
+
 #include <cmath>
 #include <glm/gtc/matrix_transform.hpp>
 #include <gtest/gtest.h>
@@ -7,13 +10,11 @@
 namespace Velmora {
 namespace {
 
-const float s20 = std::sin(glm::radians(20.0f));
-const float c20 = std::cos(glm::radians(20.0f));
+using TestSupport::expectVecNear;
+using TestSupport::partAtStart;
 
-void expectNear(const glm::vec3& actual, const glm::vec3& expected, float tolerance = 1e-5f) {
-    EXPECT_NEAR(glm::distance(actual, expected), 0.0f, tolerance)
-        << "(" << actual.x << ", " << actual.y << ", " << actual.z << ")";
-}
+const float startSine = std::sin(glm::radians(PlayerPartTransform::startAngle));
+const float startCosine = std::cos(glm::radians(PlayerPartTransform::startAngle));
 
 void expectMatrixNear(const glm::mat4& actual, const glm::mat4& expected, float tolerance = 1e-5f) {
     for (int column = 0; column < 4; ++column) {
@@ -24,43 +25,38 @@ void expectMatrixNear(const glm::mat4& actual, const glm::mat4& expected, float 
     }
 }
 
-PlayerPartTransform startPlacement() {
-    PlayerPartTransform part;
-    part.placeAtStart();
-    return part;
-}
-
 TEST(PlayerPartTransformTest, StartPlacementStandsOnThePlanetFacingTowardsPlusY) {
-    const PlayerPartTransform part = startPlacement();
-    expectNear(part.position(), glm::vec3(0.0f, 1.05f * s20, 1.05f * c20));
-    EXPECT_NEAR(glm::length(part.position()), 1.05f, 1e-6f);
-    expectNear(part.referencePoint(), glm::vec3(0.0f, c20 + 0.05f * s20, 0.05f * c20 - s20));
+    const PlayerPartTransform part = partAtStart();
+    expectVecNear(part.position(), TestSupport::playerStart());
+    EXPECT_NEAR(glm::length(part.position()), PlayerPartTransform::startHeight, 1e-6f);
+    expectVecNear(part.referencePoint(),
+                  glm::vec3(0.0f, startCosine + 0.05f * startSine, 0.05f * startCosine - startSine));
 
     // Model x flipped, model y up along the position, model z along the surface towards +y.
-    expectNear(glm::vec3(part.modelMatrix[0]), glm::vec3(-1.0f, 0.0f, 0.0f));
-    expectNear(glm::vec3(part.modelMatrix[1]), glm::vec3(0.0f, s20, c20));
-    expectNear(glm::vec3(part.modelMatrix[2]), glm::vec3(0.0f, c20, -s20));
+    expectVecNear(glm::vec3(part.modelMatrix[0]), glm::vec3(-1.0f, 0.0f, 0.0f));
+    expectVecNear(glm::vec3(part.modelMatrix[1]), glm::vec3(0.0f, startSine, startCosine));
+    expectVecNear(glm::vec3(part.modelMatrix[2]), glm::vec3(0.0f, startCosine, -startSine));
     expectMatrixNear(part.referenceMatrix,
                      part.modelMatrix * glm::translate(glm::mat4(1.0f), glm::vec3(0.0f, -1.0f, 1.0f)));
 }
 
 TEST(PlayerPartTransformTest, ModelRotationsTurnInPlaceAndCarryTheReferencePoint) {
-    PlayerPartTransform part = startPlacement();
+    PlayerPartTransform part = partAtStart();
     const glm::vec3 start = part.position();
     // The reference turns about its own point one unit behind it, which lies one unit below the model origin.
     const glm::vec4 pivot = part.referenceMatrix * glm::vec4(0.0f, 0.0f, -1.0f, 1.0f);
-    expectNear(glm::vec3(pivot), glm::vec3(part.modelMatrix * glm::vec4(0.0f, -1.0f, 0.0f, 1.0f)));
+    expectVecNear(glm::vec3(pivot), glm::vec3(part.modelMatrix * glm::vec4(0.0f, -1.0f, 0.0f, 1.0f)));
     part.rotateInModel(glm::vec3(0.0f, 1.0f, 0.0f), 37.0f, 1.0);
     part.rotateInModel(glm::vec3(1.0f, 0.0f, 0.0f), 80.0f, 0.5);
     EXPECT_EQ(part.position(), start);
-    expectNear(glm::vec3(part.referenceMatrix * glm::vec4(0.0f, 0.0f, -1.0f, 1.0f)), glm::vec3(pivot));
+    expectVecNear(glm::vec3(part.referenceMatrix * glm::vec4(0.0f, 0.0f, -1.0f, 1.0f)), glm::vec3(pivot));
     EXPECT_NEAR(glm::distance(part.referencePoint(), glm::vec3(pivot)), 1.0f, 1e-5f);
 
     // A world rotation about the part's own position vector only turns it, and turns the reference point with
     // it.
     const glm::vec3 reference = part.referencePoint();
     part.rotateInWorld(start, 90.0f, 1.0);
-    expectNear(part.position(), start);
+    expectVecNear(part.position(), start);
     EXPECT_NEAR(glm::distance(part.referencePoint(), start), glm::distance(reference, start), 1e-5f);
     EXPECT_GT(glm::distance(part.referencePoint(), reference), 0.5f);
 
@@ -75,7 +71,7 @@ TEST(PlayerPartTransformTest, ModelRotationsTurnInPlaceAndCarryTheReferencePoint
 }
 
 TEST(PlayerPartTransformTest, FactorZeroChangesNothing) {
-    const PlayerPartTransform start = startPlacement();
+    const PlayerPartTransform start = partAtStart();
     PlayerPartTransform part = start;
     part.translateInWorld(glm::vec3(3.0f, -2.0f, 1.0f), 0.0);
     part.rotateInWorld(glm::vec3(1.0f, 1.0f, 0.0f), 75.0f, 0.0);
@@ -89,15 +85,16 @@ TEST(PlayerPartTransformTest, FactorZeroChangesNothing) {
 }
 
 TEST(PlayerPartTransformTest, OneSecondOfForwardStepsCoversFortyDegreesOfArc) {
-    PlayerPartTransform body = startPlacement();
+    PlayerPartTransform body = partAtStart();
     const glm::vec3 start = body.position();
     const glm::vec3 axis(-1.0f, 0.0f, 0.0f);
     for (int frame = 0; frame < 60; ++frame) {
         body.rotateInWorld(axis, 40.0f, 1.0 / 60.0);
     }
     const glm::vec3 end = body.position();
-    EXPECT_NEAR(glm::length(end), 1.05f, 1e-5f);
-    const float arc = glm::degrees(std::acos(glm::dot(start, end) / (1.05f * 1.05f)));
+    const float height = PlayerPartTransform::startHeight;
+    EXPECT_NEAR(glm::length(end), height, 1e-5f);
+    const float arc = glm::degrees(std::acos(glm::dot(start, end) / (height * height)));
     EXPECT_NEAR(arc, 40.0f, 1e-2f);
     EXPECT_GT(end.y, start.y);
     EXPECT_NEAR(end.x, 0.0f, 1e-6f);

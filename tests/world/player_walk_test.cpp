@@ -1,5 +1,8 @@
 #include "world/player_walk.hpp"
 
+#include "support/start_placement.hpp"
+#include "support/vector_expectations.hpp"
+
 #include <cmath>
 #include <glm/gtc/matrix_transform.hpp>
 #include <gtest/gtest.h>
@@ -7,19 +10,11 @@
 namespace Velmora {
 namespace {
 
+using TestSupport::expectVecNear;
+using TestSupport::partAtStart;
+
 const ObstaclePositions noObstacles;
-const glm::vec3 startCamera(0.0f, 0.0f, 2.5f);
-
-void expectNear(const glm::vec3& actual, const glm::vec3& expected, float tolerance = 1e-5f) {
-    EXPECT_NEAR(glm::distance(actual, expected), 0.0f, tolerance)
-        << "(" << actual.x << ", " << actual.y << ", " << actual.z << ")";
-}
-
-PlayerPartTransform startBody() {
-    PlayerPartTransform body;
-    body.placeAtStart();
-    return body;
-}
+const glm::vec3 startCamera = TestSupport::startCameraPosition();
 
 // A body at the given position whose heading point lies at position + offset.
 PlayerPartTransform bodyWithHeading(const glm::vec3& position, const glm::vec3& offset) {
@@ -47,23 +42,25 @@ TEST(PlayerWalkTest, AxesFollowTheCamera) {
     const glm::vec3 camera(0.0f, -1.0f, 2.0f);
     const glm::vec3 forward = forwardAxis(character, camera, noObstacles, 40.0f);
     const glm::vec3 sideways = sidewaysAxis(character, camera, noObstacles, 40.0f);
-    expectNear(forward, glm::vec3(-1.0f, 0.0f, 0.0f));
-    expectNear(sideways, glm::normalize(glm::vec3(0.0f, 2.0f, 1.0f)));
+    expectVecNear(forward, glm::vec3(-1.0f, 0.0f, 0.0f));
+    expectVecNear(sideways, glm::normalize(glm::vec3(0.0f, 2.0f, 1.0f)));
     // Forward leads away from the camera, right to the camera's right; the sign of the speed plays no part
     // here.
     EXPECT_GT(stepFrom(character, forward, 40.0f).y, 0.01f);
     EXPECT_GT(stepFrom(character, sideways, 40.0f).x, 0.01f);
     EXPECT_EQ(forwardAxis(character, camera, noObstacles, -40.0f), forward);
 
-    // From the start placement seen from the start camera, forward runs along (0, cos 20, -sin 20).
-    const PlayerPartTransform body = startBody();
+    // From the start placement seen from the start camera, forward runs along the surface towards +y: (0,
+    // cos, -sin) of the start angle.
+    const PlayerPartTransform body = partAtStart();
     const glm::vec3 startForward = forwardAxis(body.position(), startCamera, noObstacles, 40.0f);
-    expectNear(glm::normalize(glm::cross(startForward, body.position())),
-               glm::vec3(0.0f, std::cos(glm::radians(20.0f)), -std::sin(glm::radians(20.0f))));
+    const float startAngle = glm::radians(PlayerPartTransform::startAngle);
+    expectVecNear(glm::normalize(glm::cross(startForward, body.position())),
+                  glm::vec3(0.0f, std::cos(startAngle), -std::sin(startAngle)));
 }
 
 TEST(PlayerWalkTest, DiagonalsLieHalfwayBetweenForwardAndSideways) {
-    const glm::vec3 character = startBody().position();
+    const glm::vec3 character = partAtStart().position();
     const glm::vec3 camera(0.3f, -0.4f, 2.2f);
     const glm::vec3 k = forwardAxis(character, camera, noObstacles, 1.0f);
     const glm::vec3 m = sidewaysAxis(character, camera, noObstacles, 1.0f);
@@ -79,8 +76,8 @@ TEST(PlayerWalkTest, DiagonalsLieHalfwayBetweenForwardAndSideways) {
 }
 
 TEST(PlayerWalkTest, CameraStraightAboveGivesTheFixedAxes) {
-    const glm::vec3 character = startBody().position();
-    const glm::vec3 above = character * (2.5f / 1.05f);
+    const glm::vec3 character = partAtStart().position();
+    const glm::vec3 above = character * (Camera::startDistance / PlayerPartTransform::startHeight);
     EXPECT_EQ(forwardAxis(character, above, noObstacles, 40.0f), glm::vec3(1.0f, 0.0f, 0.0f));
     EXPECT_EQ(sidewaysAxis(character, above, noObstacles, -40.0f), glm::vec3(0.0f, 1.0f, 0.0f));
     for (int code = 1; code <= 4; ++code) {
@@ -92,7 +89,7 @@ TEST(PlayerWalkTest, CameraStraightAboveGivesTheFixedAxes) {
 }
 
 TEST(PlayerWalkTest, FirstObstacleWithinReachIsFound) {
-    const glm::vec3 character = startBody().position();
+    const glm::vec3 character = partAtStart().position();
     const glm::vec3 along(1.0f, 0.0f, 0.0f);
     const glm::vec3 farHouse = character + 0.21f * along;
     const glm::vec3 nearHouse = character - 0.05f * along;
@@ -113,7 +110,7 @@ TEST(PlayerWalkTest, FirstObstacleWithinReachIsFound) {
 }
 
 TEST(PlayerWalkTest, ObstaclePushesTheCharacterAwayWhateverTheKey) {
-    const glm::vec3 character = startBody().position();
+    const glm::vec3 character = partAtStart().position();
     ObstaclePositions obstacles;
     // Standing ahead of the character, so an unpushed forward step would walk into it.
     obstacles.houses = {character + glm::vec3(0.0f, 0.15f, -0.05f)};
@@ -137,7 +134,7 @@ TEST(PlayerWalkTest, TurnRateTurnsTheBodyTowardsItsTravel) {
     const glm::vec3 axis(-1.0f, 0.0f, 0.0f);
     const double frameTime = 1.0 / 60.0;
     for (float side : {90.0f, -90.0f}) {
-        PlayerPartTransform body = startBody();
+        PlayerPartTransform body = partAtStart();
         body.rotateInWorld(body.position(), side, 1.0);
         const float rate = turnRate(body, axis, 40.0f, frameTime);
         EXPECT_NEAR(std::fabs(rate), 270.0f, 1e-2f);
@@ -148,14 +145,14 @@ TEST(PlayerWalkTest, TurnRateTurnsTheBodyTowardsItsTravel) {
     }
     // Walking backwards from the start the travel lies behind the body; a long frame stops half a degree
     // short.
-    EXPECT_NEAR(std::fabs(turnRate(startBody(), axis, -40.0f, frameTime)), 360.0f, 1e-2f);
-    EXPECT_NEAR(std::fabs(turnRate(startBody(), axis, 40.0f, 0.5)), 89.0f, 1e-2f);
+    EXPECT_NEAR(std::fabs(turnRate(partAtStart(), axis, -40.0f, frameTime)), 360.0f, 1e-2f);
+    EXPECT_NEAR(std::fabs(turnRate(partAtStart(), axis, 40.0f, 0.5)), 89.0f, 1e-2f);
 }
 
 TEST(PlayerWalkTest, BodyFacingItsTravelSwaysToOneSideAndBack) {
     const glm::vec3 axis(-1.0f, 0.0f, 0.0f);
     const double frameTime = 1.0 / 60.0;
-    PlayerPartTransform body = startBody();
+    PlayerPartTransform body = partAtStart();
     float previous = 0.0f;
     for (int frame = 0; frame < 4; ++frame) {
         body.rotateInWorld(axis, 40.0f, frameTime);

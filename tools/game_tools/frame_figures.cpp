@@ -25,8 +25,8 @@ std::string jsonString(const std::string& text) {
 void printStepsJson(const FrameFigures& figures) {
     std::printf("\"passes\":[");
     for (size_t step = 0; step < renderStepNames.size(); ++step) {
-        std::printf("%s{\"pass\":\"%s\",\"ms\":%.3f,\"floorMs\":%.3f}", step == 0 ? "" : ",", renderStepNames[step],
-                    figures.stepMs[step], figures.floorStepMs[step]);
+        std::printf("%s{\"pass\":\"%s\",\"ms\":%.3f,\"floorMs\":%.3f}", step == 0 ? "" : ",",
+                    renderStepNames[step], figures.stepMs[step], figures.floorStepMs[step]);
     }
     std::printf("],");
 }

@@ -11,7 +11,7 @@ out vec2 textureCoordinate;
 
 // Sizes in window pixels, measured from the top-left corner: a resize neither stretches the hearts nor moves
 // them away from their corner.
-const float heartIndex = 1.0;
+const float heartIndex = @HEART_INDEX@;
 const float heartSize = 48.0;
 const float margin = 16.0;
 const float spacing = 56.0;
