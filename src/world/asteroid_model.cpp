@@ -2,6 +2,7 @@
 
 #include "render/gl_uniforms.hpp"
 
+#include <algorithm>
 #include <cstddef>
 
 namespace Velmora::Scene {
@@ -52,14 +53,31 @@ void AsteroidModel::drawAll(const std::vector<Instance>& instances, const glm::m
     if (instances.empty()) {
         return;
     }
-    glBindBuffer(GL_ARRAY_BUFFER, instanceBuffer);
-    // A fresh store each frame: the driver need not wait for last frame's draw to finish reading the old one.
-    glBufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(instances.size() * sizeof(Instance)),
-                 instances.data(), GL_STREAM_DRAW);
-    glBindBuffer(GL_ARRAY_BUFFER, 0);
     glUseProgram(shader->program);
     setUniform(shader->program, "lightViewProjection", lightViewProjection);
-    drawInstances(static_cast<GLsizei>(instances.size()), shadowBlur);
+    // A software renderer keeps every batch's triangles, set up for its tiles, until its threads have drawn
+    // them, and runs ahead setting up more: waiting for each batch once the next is sent bounds that memory
+    // to two batches however many rocks are in sight, and still lets it draw one batch while it sets up the
+    // next.
+    GLsync lastBatchDrawn = nullptr;
+    for (std::size_t first = 0; first < instances.size(); first += batchSize) {
+        drawBatch(&instances[first], std::min(batchSize, instances.size() - first), shadowBlur);
+        GLsync batchDrawn = glFenceSync(GL_SYNC_GPU_COMMANDS_COMPLETE, 0);
+        if (lastBatchDrawn != nullptr) {
+            glClientWaitSync(lastBatchDrawn, GL_SYNC_FLUSH_COMMANDS_BIT, batchWaitLimitNs);
+            glDeleteSync(lastBatchDrawn);
+        }
+        lastBatchDrawn = batchDrawn;
+    }
+    glDeleteSync(lastBatchDrawn);
+}
+
+void AsteroidModel::drawBatch(const Instance* batch, std::size_t count, const ShadowBlur& shadowBlur) {
+    glBindBuffer(GL_ARRAY_BUFFER, instanceBuffer);
+    // A fresh store each batch: the driver need not wait for an earlier draw to finish reading the old one.
+    glBufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(count * sizeof(Instance)), batch, GL_STREAM_DRAW);
+    glBindBuffer(GL_ARRAY_BUFFER, 0);
+    drawInstances(static_cast<GLsizei>(count), shadowBlur);
 }
 
 } // namespace Velmora::Scene

@@ -1,5 +1,6 @@
-// The rocks in sight go out in one instanced draw: in the real game, by day and at dusk, with culling on and
-// off, that draw must show the picture and the count that one draw per rock gave.
+// The rocks in sight go out in instanced draws of a batch each: in the real game, by day and at dusk, with
+// culling on and off, in one batch or several, they must show the picture and the count that one draw per
+// rock gave.
 #include "app/game_passes.hpp"
 #include "app/game_state.hpp"
 #include "app/game_window.hpp"
@@ -81,6 +82,39 @@ protected:
                                        SceneFramebuffer::height);
     }
 
+    static glm::vec3 up() { return glm::normalize(player->position()); }
+    static glm::vec3 across() { return glm::normalize(glm::cross(up(), glm::vec3(0.3f, 0.2f, 0.9f))); }
+    static glm::vec3 daySun() { return glm::normalize(up() + across()); }
+    static glm::vec3 duskSun() { return glm::normalize(across() + 0.1f * up()); }
+
+    // The frame under this sun, then the rocks drawn instanced and one by one over its shadow map.
+    static void expectPictureOfOneDrawPerRock(const glm::vec3& sun, bool culling) {
+        sunDirection = sun;
+        updateGame(deltaTime);
+        renderGame();
+        int instanced = 0;
+        int perRock = 0;
+        // The game culls the rocks' back faces now; the former draw kept them.
+        const auto picture = rocksPicture(
+            [&] {
+                glEnable(GL_CULL_FACE);
+                const int drawn = asteroids->draw(sun, *camera, culling, *shadowMap, *shadowBlur);
+                glDisable(GL_CULL_FACE);
+                return drawn;
+            },
+            instanced);
+        const auto formerPicture = rocksPicture(
+            [&] { return former->draw(*asteroids->shower, sun, *camera, culling, *shadowMap, *shadowBlur); },
+            perRock);
+        int none = 0;
+        const auto empty = rocksPicture([] { return 0; }, none);
+        EXPECT_EQ(instanced, perRock);
+        EXPECT_GT(TestSupport::shareDifferingBy(picture, empty, 3), 0.01);
+        EXPECT_LT(TestSupport::shareDifferingBy(picture, formerPicture, 3), 0.001);
+        glBindFramebuffer(GL_FRAMEBUFFER, 0);
+        EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+    }
+
     static int countedFrame() {
         printRenderedCount = true;
         testing::internal::CaptureStdout();
@@ -98,38 +132,17 @@ protected:
 
 TEST_F(AsteroidInstancesGL, OneDrawShowsThePictureOfOneDrawPerRock) {
     scatterRocks(400);
-    const glm::vec3 up = glm::normalize(player->position());
-    const glm::vec3 across = glm::normalize(glm::cross(up, glm::vec3(0.3f, 0.2f, 0.9f)));
-    for (const glm::vec3& sun : {glm::normalize(up + across), glm::normalize(across + 0.1f * up)}) {
-        sunDirection = sun;
-        updateGame(deltaTime);
-        renderGame();
+    for (const glm::vec3& sun : {daySun(), duskSun()}) {
         for (const bool culling : {true, false}) {
-            int instanced = 0;
-            int perRock = 0;
-            // The game culls the rocks' back faces now; the former draw kept them.
-            const auto picture = rocksPicture(
-                [&] {
-                    glEnable(GL_CULL_FACE);
-                    const int drawn = asteroids->draw(sun, *camera, culling, *shadowMap, *shadowBlur);
-                    glDisable(GL_CULL_FACE);
-                    return drawn;
-                },
-                instanced);
-            const auto formerPicture = rocksPicture(
-                [&] {
-                    return former->draw(*asteroids->shower, sun, *camera, culling, *shadowMap, *shadowBlur);
-                },
-                perRock);
-            int none = 0;
-            const auto empty = rocksPicture([] { return 0; }, none);
-            EXPECT_EQ(instanced, perRock);
-            EXPECT_GT(TestSupport::shareDifferingBy(picture, empty, 3), 0.01);
-            EXPECT_LT(TestSupport::shareDifferingBy(picture, formerPicture, 3), 0.001);
+            expectPictureOfOneDrawPerRock(sun, culling);
         }
     }
-    glBindFramebuffer(GL_FRAMEBUFFER, 0);
-    EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+}
+
+TEST_F(AsteroidInstancesGL, SeveralBatchesShowThePictureOfOneDrawPerRock) {
+    // Two full batches and a part of one, all in the picture with culling off.
+    scatterRocks(static_cast<int>(2 * Scene::AsteroidModel::batchSize + 300));
+    expectPictureOfOneDrawPerRock(duskSun(), false);
 }
 
 TEST_F(AsteroidInstancesGL, CountAddsExactlyTheRocksInSight) {
