@@ -6,6 +6,7 @@
 #include "app/game_window.hpp"
 #include "math/camera.hpp"
 #include "postfx/scene_framebuffer.hpp"
+#include "support/game_in_window.hpp"
 #include "support/gl_context.hpp"
 #include "support/gl_pixels.hpp"
 #include "support/per_rock_asteroids.hpp"
@@ -28,23 +29,21 @@ namespace {
 class AsteroidInstancesGL : public testing::Test {
 protected:
     static void SetUpTestSuite() {
-        window = glTestWindow();
-        glfwGetWindowSize(window, &windowWidth, &windowHeight);
-        std::srand(7);
-        initializeGame();
-        sunMovementEnabled = false;
-        asteroidsStarted = true;
-        // Frames without time: nothing falls, nothing spawns, so every frame of a test sees the same rocks.
-        deltaTime = 0.0;
+        TestSupport::GameInWindow::setUp();
         former = std::make_unique<TestSupport::PerRockAsteroids>(*asteroids, decorationItems->pointLights());
     }
 
     static void TearDownTestSuite() {
         former.reset();
-        cleanUpGame();
-        frustumCullingEnabled = true;
-        asteroidsStarted = false;
-        window = nullptr;
+        TestSupport::GameInWindow::tearDown();
+    }
+
+    void SetUp() override {
+        TestSupport::GameInWindow::restore();
+        sunMovementEnabled = false;
+        asteroidsStarted = true;
+        // Frames without time: nothing falls, nothing spawns, so every frame of a test sees the same rocks.
+        deltaTime = 0.0;
     }
 
     // Rocks in play all round the planet between its surface and the start sphere, each turned its own way:

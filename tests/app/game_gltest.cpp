@@ -13,7 +13,7 @@
 #include "render/color_target.hpp"
 #include "render/shader.hpp"
 #include "render/shadow_blur.hpp"
-#include "support/game_snapshot.hpp"
+#include "support/game_in_window.hpp"
 #include "support/gl_context.hpp"
 #include "support/gl_pixels.hpp"
 #include "world/asteroid_spawner.hpp"
@@ -41,29 +41,13 @@ namespace {
 
 class GameGL : public testing::Test {
 protected:
-    static void SetUpTestSuite() {
-        window = glTestWindow();
-        glfwGetWindowSize(window, &windowWidth, &windowHeight);
-        std::srand(randomSeed);
-        initializeGame();
-        gameAtStart = std::make_unique<TestSupport::GameSnapshot>();
-    }
-
-    static void TearDownTestSuite() {
-        gameAtStart.reset();
-        cleanUpGame();
-        glfwSetWindowSizeCallback(window, nullptr);
-        glfwSetKeyCallback(window, nullptr);
-        glfwSetCursorPosCallback(window, nullptr);
-        glfwSetScrollCallback(window, nullptr);
-        window = nullptr;
-    }
+    static void SetUpTestSuite() { TestSupport::GameInWindow::setUp(); }
+    static void TearDownTestSuite() { TestSupport::GameInWindow::tearDown(); }
 
     // Every test starts from the game as its set-up left it, with the same rolls of the dice, whatever ran
     // before it; then with a still sun and frames of a 60th of a second.
     void SetUp() override {
-        gameAtStart->restore();
-        std::srand(randomSeed);
+        TestSupport::GameInWindow::restore();
         sunMovementEnabled = false;
         deltaTime = 1.0 / 60.0;
     }
@@ -101,9 +85,6 @@ protected:
         printRenderedCount = false;
         return std::atoi(line.substr(line.find(": ") + 2).c_str());
     }
-
-    static constexpr unsigned int randomSeed = 7;
-    static inline std::unique_ptr<TestSupport::GameSnapshot> gameAtStart;
 
     static void layBesidePlayer(Logicals::PowerUp& item, float distance) {
         item.spawned = true;

@@ -1,0 +1,38 @@
+#include "support/game_in_window.hpp"
+
+#include "app/game_passes.hpp"
+#include "app/game_state.hpp"
+#include "support/gl_context.hpp"
+
+#include <GLFW/glfw3.h>
+#include <cstdlib>
+
+namespace TestSupport {
+
+std::unique_ptr<GameSnapshot> GameInWindow::atStart;
+
+void GameInWindow::setUp() {
+    Velmora::window = glTestWindow();
+    glfwGetWindowSize(Velmora::window, &Velmora::windowWidth, &Velmora::windowHeight);
+    std::srand(randomSeed);
+    Velmora::initializeGame();
+    atStart = std::make_unique<GameSnapshot>();
+}
+
+// The window outlives the game, so the game's callbacks leave with it.
+void GameInWindow::tearDown() {
+    atStart.reset();
+    Velmora::cleanUpGame();
+    glfwSetWindowSizeCallback(Velmora::window, nullptr);
+    glfwSetKeyCallback(Velmora::window, nullptr);
+    glfwSetCursorPosCallback(Velmora::window, nullptr);
+    glfwSetScrollCallback(Velmora::window, nullptr);
+    Velmora::window = nullptr;
+}
+
+void GameInWindow::restore() {
+    atStart->restore();
+    std::srand(randomSeed);
+}
+
+} // namespace TestSupport
