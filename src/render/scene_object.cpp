@@ -3,6 +3,7 @@
 #include "math/frustum.hpp"
 #include "platform/console.hpp"
 #include "render/gl_uniforms.hpp"
+#include "render/shadow_map.hpp"
 
 #include <assimp/Importer.hpp>
 #include <assimp/postprocess.h>
@@ -133,6 +134,10 @@ void SceneObject::drawShadow() const {
 void SceneObject::setShadowLightMatrix(const glm::mat4& lightMVPMatrix) const {
     glUseProgram(shadowShader->program);
     setUniform(shadowShader->program, "lightMVPMatrix", lightMVPMatrix);
+}
+
+void SceneObject::followLight(const glm::vec3& light, const ShadowMap& shadowMap) const {
+    setShadowLightMatrix(shadowMap.computeLightMVP(light, false, modelMatrix));
 }
 
 bool SceneObject::isInViewFrustum(const Frustum& frustum, bool cullingEnabled) const {

@@ -16,6 +16,7 @@ namespace Velmora {
 
 class Frustum;
 class ShadowBlur;
+class ShadowMap;
 
 namespace Scene {
 
@@ -33,6 +34,8 @@ public:
     void drawShadow() const;
     // The light matrix stays set in the object's own shadow program until the shadow pass draws it.
     void setShadowLightMatrix(const glm::mat4& lightMVPMatrix) const;
+    // The light matrix of the object where it stands now, seen from the sun in the given direction.
+    void followLight(const glm::vec3& light, const ShadowMap& shadowMap) const;
     bool isInViewFrustum(const Frustum& frustum, bool cullingEnabled) const;
 
     // One importer serves the whole game; the scene it returns lives until the next import.

@@ -2,7 +2,6 @@
 
 #include "math/camera.hpp"
 #include "math/world_transforms.hpp"
-#include "render/shadow_map.hpp"
 #include "world/decoration_placement.hpp"
 
 namespace Velmora {
@@ -69,7 +68,7 @@ void DecorationItems::update(const glm::vec3& light, const Camera& camera, const
 
 void DecorationItems::updateShadowMatrices(const glm::vec3& light, const ShadowMap& shadowMap) {
     for (Scene::DecorationItemModel* model : models) {
-        model->setShadowLightMatrix(shadowMap.computeLightMVP(light, false, model->modelMatrix));
+        model->followLight(light, shadowMap);
     }
 }
 

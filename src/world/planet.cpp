@@ -1,7 +1,6 @@
 #include "world/planet.hpp"
 
 #include "math/camera.hpp"
-#include "render/shadow_map.hpp"
 
 #include <utility>
 
@@ -27,7 +26,7 @@ void Planet::update(const glm::vec3& light, const Camera& camera, const ShadowMa
 }
 
 void Planet::updateShadowMatrices(const glm::vec3& light, const ShadowMap& shadowMap) {
-    model->setShadowLightMatrix(shadowMap.computeLightMVP(light, false, model->modelMatrix));
+    model->followLight(light, shadowMap);
 }
 
 void Planet::drawShadows() {

@@ -3,7 +3,6 @@
 #include "math/camera.hpp"
 #include "math/world_transforms.hpp"
 #include "render/shadow_blur.hpp"
-#include "render/shadow_map.hpp"
 #include "world/player_pose.hpp"
 
 #include <string>
@@ -82,7 +81,7 @@ void Player::updateUniforms(const glm::vec3& light, const Camera& camera, const 
 
 void Player::updateShadowUniforms(const glm::vec3& light, const ShadowMap& shadowMap) {
     for (Scene::PlayerModel* part : parts()) {
-        part->setShadowLightMatrix(shadowMap.computeLightMVP(light, false, part->modelMatrix));
+        part->followLight(light, shadowMap);
     }
 }
 

@@ -2,7 +2,6 @@
 
 #include "math/world_transforms.hpp"
 #include "platform/sound.hpp"
-#include "render/shadow_map.hpp"
 #include "world/decoration_items.hpp"
 #include "world/player.hpp"
 #include "world/power_up_rules.hpp"
@@ -88,7 +87,7 @@ bool PowerUp::effectEnds(double& effectTime, double effectDuration, double delta
 }
 
 void PowerUp::updateShadowMatrices(const glm::vec3& light, const ShadowMap& shadowMap) {
-    model->setShadowLightMatrix(shadowMap.computeLightMVP(light, false, model->modelMatrix));
+    model->followLight(light, shadowMap);
 }
 
 } // namespace Velmora::Logicals
