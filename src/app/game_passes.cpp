@@ -56,6 +56,7 @@ void createWorld() {
     player = std::make_unique<Player>();
     decorationItems = std::make_unique<DecorationItems>(player->position());
     asteroids = std::make_unique<AsteroidSpawner>(asteroidSpawnRate, asteroidSpawnDuration);
+    asteroids->groundRadius = planet->solidRadius();
     speedPowerUp = std::make_unique<Logicals::SpeedPowerUp>();
     lifePowerUp = std::make_unique<Logicals::LifePowerUp>();
     shieldPowerUp = std::make_unique<Logicals::ShieldPowerUp>();
@@ -166,8 +167,11 @@ int renderScenePass() {
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glViewport(0, 0, SceneFramebuffer::width, SceneFramebuffer::height);
     drawPlanetDepthFirst();
-    const SceneDraw scene{sunDirection,     *camera,    frustumCullingEnabled,
-                          asteroidsStarted, *shadowMap, *shadowBlur};
+    // Wireframe shows the lines of hidden rocks through the gaps, so it draws them all; without culling, too,
+    // every rock goes out, as the culling key promises.
+    const bool skipHidden = skipHiddenRocks && frustumCullingEnabled && !wireframeMode;
+    const SceneDraw scene{sunDirection, *camera,    frustumCullingEnabled, skipHidden, asteroidsStarted,
+                          *shadowMap,   *shadowBlur};
     const std::array<WorldEntry, worldObjectCount> entries = worldObjects();
     int renderedObjects = 0;
     for (size_t i = 0; i < entries.size(); ++i) {

@@ -64,6 +64,7 @@ std::unique_ptr<EdgeDetection> edgeDetection;
 std::unique_ptr<ShadowBlur> shadowBlur;
 RenderStepTimer* renderStepTimer = nullptr;
 bool planetDepthFirst = true;
+bool skipHiddenRocks = true;
 
 bool mipmappingEnabled = true;
 bool transparencyEnabled = true;

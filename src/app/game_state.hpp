@@ -83,6 +83,9 @@ extern RenderStepTimer* renderStepTimer;
 // A ball inside the planet goes into the depth buffer before the sky (see the scene pass); off, the frame is
 // drawn the longer way that must give the same picture.
 extern bool planetDepthFirst;
+// Rocks wholly hidden behind nearer rocks or the planet are left out of the draw; off, every rock in sight is
+// drawn, which must give the same picture.
+extern bool skipHiddenRocks;
 
 extern bool mipmappingEnabled;
 extern bool transparencyEnabled;

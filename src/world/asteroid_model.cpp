@@ -29,7 +29,7 @@ void bindMatrixColumns(GLuint program, const char* name, GLint rows, GLint colum
 AsteroidModel::AsteroidModel(const glm::mat4& initialModelMatrix, Shader* ownProgram,
                              const std::string& meshPath)
     : LitModel(initialModelMatrix, ownProgram, meshPath, MatrixUpload::PerFrameOnly),
-      instanceBuffer(GlBuffer::generate()) {
+      bounds(MeshBounds::of(positions, indices)), instanceBuffer(GlBuffer::generate()) {
     bindInstanceAttributes();
 }
 

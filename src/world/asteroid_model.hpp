@@ -1,5 +1,6 @@
 #pragma once
 
+#include "math/mesh_bounds.hpp"
 #include "render/lit_model.hpp"
 
 #include <cstddef>
@@ -32,6 +33,9 @@ public:
     // view-projection is the same for all.
     void drawAll(const std::vector<Instance>& instances, const glm::mat4& lightViewProjection,
                  const ShadowBlur& shadowBlur);
+
+    // About the rock's centre; rocks are turned and moved, never scaled, so these hold in the world too.
+    const MeshBounds bounds;
 
 private:
     void bindInstanceAttributes();

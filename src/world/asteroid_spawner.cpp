@@ -31,19 +31,56 @@ void AsteroidSpawner::update(const glm::vec3& light, double frameTime, const Cam
     model->setLightAndCamera(light, camera);
 }
 
-int AsteroidSpawner::draw(const glm::vec3& light, const Camera& camera, bool cullingEnabled,
+int AsteroidSpawner::draw(const glm::vec3& light, const Camera& camera, bool cullingEnabled, bool skipHidden,
                           const ShadowMap& shadowMap, const ShadowBlur& shadowBlur) {
     collectRocksInSight(camera, cullingEnabled);
     // Rocks are opaque, so the order changes no pixel; nearest first lets the depth test turn away the hidden
     // parts of farther rocks before they are shaded.
     std::sort(rocksInSight.begin(), rocksInSight.end());
+    const glm::mat4 lightViewProjection = shadowMap.computeLightMVP(light, true, glm::mat4(1.0f));
+    if (skipHidden) {
+        coverWithRocksAndGround(camera);
+    }
+    const std::size_t wave = skipHidden ? waveSize : rocksInSight.size();
+    rocksSent = 0;
+    for (std::size_t next = 0; next < rocksInSight.size();) {
+        // Once nearer rocks are in the depth buffer, what it holds hides far more of the rest than the balls
+        // inside the rocks do.
+        if (next > 0) {
+            depthReadback.read();
+            occlusion.addDepths(depthReadback.depths, depthReadback.width, depthReadback.height);
+        }
+        next = collectUnhidden(next, wave, camera, skipHidden);
+        rocksSent += static_cast<int>(visibleRocks.size());
+        model->drawAll(visibleRocks, lightViewProjection, shadowBlur);
+    }
+    return static_cast<int>(rocksInSight.size());
+}
+
+// From the rocks in sight, starting at first, takes up to count that are not hidden; returns where it
+// stopped.
+std::size_t AsteroidSpawner::collectUnhidden(std::size_t first, std::size_t count, const Camera& camera,
+                                             bool skipHidden) {
     const glm::mat4 viewProjection = camera.viewProjection();
     visibleRocks.clear();
-    for (const auto& rock : rocksInSight) {
-        visibleRocks.push_back(Scene::AsteroidModel::instanceOf(rock.second->modelMatrix, viewProjection));
+    std::size_t next = first;
+    for (; next < rocksInSight.size() && visibleRocks.size() < count; ++next) {
+        const glm::mat4& modelMatrix = rocksInSight[next].second->modelMatrix;
+        if (!skipHidden || !occlusion.hides(translationOf(modelMatrix), model->bounds.outerRadius)) {
+            visibleRocks.push_back(Scene::AsteroidModel::instanceOf(modelMatrix, viewProjection));
+        }
     }
-    model->drawAll(visibleRocks, shadowMap.computeLightMVP(light, true, glm::mat4(1.0f)), shadowBlur);
-    return static_cast<int>(visibleRocks.size());
+    return next;
+}
+
+// In a dense shower most rocks in sight lie behind nearer ones or behind the planet; the solid ball inside
+// each rock marks what it surely hides.
+void AsteroidSpawner::coverWithRocksAndGround(const Camera& camera) {
+    occlusion.begin(glm::inverse(camera.worldTransform), camera.projection);
+    occlusion.addOccluder(glm::vec3(0.0f), groundRadius);
+    for (const auto& rock : rocksInSight) {
+        occlusion.addOccluder(translationOf(rock.second->modelMatrix), model->bounds.innerRadius);
+    }
 }
 
 void AsteroidSpawner::collectRocksInSight(const Camera& camera, bool cullingEnabled) {
@@ -67,7 +104,8 @@ int AsteroidSpawner::drawScene(const SceneDraw& scene) {
     if (!scene.showerStarted) {
         return 0;
     }
-    return draw(scene.light, scene.camera, scene.cullingEnabled, scene.shadowMap, scene.shadowBlur);
+    return draw(scene.light, scene.camera, scene.cullingEnabled, scene.skipHidden, scene.shadowMap,
+                scene.shadowBlur);
 }
 
 void AsteroidSpawner::addSamplingTextures(std::vector<const Texture*>& textures) const {

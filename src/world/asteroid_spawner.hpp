@@ -1,5 +1,7 @@
 #pragma once
 
+#include "math/occlusion_grid.hpp"
+#include "render/depth_readback.hpp"
 #include "render/material.hpp"
 #include "render/point_light_arrays.hpp"
 #include "render/shader.hpp"
@@ -8,6 +10,7 @@
 #include "world/asteroid_shower.hpp"
 #include "world/world_object.hpp"
 
+#include <cstddef>
 #include <glm/glm.hpp>
 #include <memory>
 #include <utility>
@@ -21,8 +24,8 @@ class ShadowBlur;
 class ShadowMap;
 
 // The asteroid shower as the game shows it: one mesh, texture, program and material serve every asteroid,
-// and the asteroids in play that can be seen go out in one instanced draw. Asteroids receive shadows but cast
-// none.
+// and the asteroids in play that can be seen go out in instanced draws, those wholly hidden left out.
+// Asteroids receive shadows but cast none.
 class AsteroidSpawner : public WorldObject {
 public:
     AsteroidSpawner(double asteroidSpawnRate, double asteroidSpawnDuration);
@@ -33,9 +36,10 @@ public:
     // Moves the shower on by one frame and sends the light and camera uniforms, which every asteroid drawn in
     // this frame shares.
     void update(const glm::vec3& light, double frameTime, const Camera& camera);
-    // Draws the asteroids in play that can be seen; returns how many were drawn.
-    int draw(const glm::vec3& light, const Camera& camera, bool cullingEnabled, const ShadowMap& shadowMap,
-             const ShadowBlur& shadowBlur);
+    // Draws the asteroids in play that can be seen; returns how many are in sight, counting those left out
+    // because nearer rocks or the ground hide them wholly.
+    int draw(const glm::vec3& light, const Camera& camera, bool cullingEnabled, bool skipHidden,
+             const ShadowMap& shadowMap, const ShadowBlur& shadowBlur);
     // True exactly when a hit has just taken the player's last life.
     bool checkAsteroidHits(Player& player);
 
@@ -58,9 +62,22 @@ public:
     // between frames so that their storage is taken only once.
     std::vector<std::pair<float, const Asteroid*>> rocksInSight;
     std::vector<Scene::AsteroidModel::Instance> visibleRocks;
+    // Rocks not yet found hidden that go out before the depth buffer is read back to find what they hide:
+    // each read stalls the drawing threads for a few milliseconds, each wave of rocks sent blind costs more.
+    static constexpr std::size_t waveSize = 500;
+    // How many rocks the last draw sent, the hidden ones left out.
+    int rocksSent = 0;
+    // A ball about the world's centre that is solid ground throughout, hiding the rocks behind it.
+    float groundRadius = 0.0f;
 
 private:
     void collectRocksInSight(const Camera& camera, bool cullingEnabled);
+    void coverWithRocksAndGround(const Camera& camera);
+    std::size_t collectUnhidden(std::size_t first, std::size_t count, const Camera& camera, bool skipHidden);
+
+    // About eight by eight pixels of the scene a tile.
+    OcclusionGrid occlusion{224, 128};
+    DepthReadback depthReadback;
 };
 
 } // namespace Velmora

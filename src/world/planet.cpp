@@ -1,6 +1,7 @@
 #include "world/planet.hpp"
 
 #include "math/camera.hpp"
+#include "math/mesh_bounds.hpp"
 
 #include <utility>
 
@@ -23,6 +24,10 @@ void Planet::uploadMaterialAndLights(PointLightArrays lights) {
 void Planet::update(const glm::vec3& light, const Camera& camera, const ShadowMap& shadowMap) {
     model->setFrameUniforms(light, camera, shadowMap);
     occluder->update(camera.viewProjection() * model->modelMatrix);
+}
+
+float Planet::solidRadius() const {
+    return MeshBounds::of(model->positions, model->indices).innerRadius;
 }
 
 void Planet::updateShadowMatrices(const glm::vec3& light, const ShadowMap& shadowMap) {

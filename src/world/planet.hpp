@@ -25,6 +25,8 @@ public:
 
     void uploadMaterialAndLights(PointLightArrays lights);
     void update(const glm::vec3& light, const Camera& camera, const ShadowMap& shadowMap);
+    // The planet is solid throughout this distance from its centre.
+    float solidRadius() const;
 
     void takeLights(const PointLightArrays& lights) override { uploadMaterialAndLights(lights); }
     void updateUniforms(const FrameUniforms& frame) override {

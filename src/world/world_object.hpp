@@ -26,6 +26,8 @@ struct SceneDraw {
     const glm::vec3& light;
     const Camera& camera;
     bool cullingEnabled;
+    // Things wholly hidden behind solid ones may be left out: they would not change a pixel.
+    bool skipHidden;
     bool showerStarted;
     const ShadowMap& shadowMap;
     const ShadowBlur& shadowBlur;

@@ -1,6 +1,6 @@
 // The rocks in sight go out in instanced draws of a batch each: in the real game, by day and at dusk, with
 // culling on and off, in one batch or several, they must show the picture and the count that one draw per
-// rock gave.
+// rock gave. Rocks wholly hidden are left out without changing a pixel or the count.
 #include "app/game_passes.hpp"
 #include "app/game_state.hpp"
 #include "app/game_window.hpp"
@@ -97,7 +97,7 @@ protected:
         const auto picture = rocksPicture(
             [&] {
                 glEnable(GL_CULL_FACE);
-                const int drawn = asteroids->draw(sun, *camera, culling, *shadowMap, *shadowBlur);
+                const int drawn = asteroids->draw(sun, *camera, culling, false, *shadowMap, *shadowBlur);
                 glDisable(GL_CULL_FACE);
                 return drawn;
             },
@@ -122,6 +122,18 @@ protected:
         const std::string line = testing::internal::GetCapturedStdout();
         printRenderedCount = false;
         return std::atoi(line.substr(line.find(": ") + 2).c_str());
+    }
+
+    // The finished picture in the window, with the count the game prints and how many rocks went out.
+    struct Frame {
+        std::vector<unsigned char> picture;
+        int counted;
+        int sent;
+    };
+
+    static Frame shownFrame() {
+        const int counted = countedFrame();
+        return {TestSupport::readPixels(0, 0, 0, windowWidth, windowHeight), counted, asteroids->rocksSent};
     }
 
     static inline std::unique_ptr<TestSupport::PerRockAsteroids> former;
@@ -157,4 +169,31 @@ TEST_F(AsteroidInstancesGL, CountAddsExactlyTheRocksInSight) {
             EXPECT_EQ(inSight, culling ? std::min(inSight, count) : count) << count << " rocks";
         }
     }
+}
+
+TEST_F(AsteroidInstancesGL, RocksLeftOutAsHiddenChangeNoPixelNorTheCount) {
+    // Rocks all round, many behind the planet and behind each other, in more waves than one; seen from the
+    // start, from close by and from low over the ground.
+    scatterRocks(4000);
+    for (int view = 0; view < 3; ++view) {
+        if (view == 1) {
+            camera->zoomCamera(player->position(), 0.6f);
+        }
+        if (view == 2) {
+            camera->tiltCamera(player->position(), 60.0f, 0.25f);
+        }
+        skipHiddenRocks = true;
+        const Frame skipping = shownFrame();
+        skipHiddenRocks = false;
+        const Frame all = shownFrame();
+        EXPECT_LT(TestSupport::shareDifferingBy(skipping.picture, all.picture, 2), 1e-5) << "view " << view;
+        EXPECT_EQ(skipping.counted, all.counted) << "view " << view;
+        EXPECT_GT(all.sent, static_cast<int>(AsteroidSpawner::waveSize)) << "view " << view;
+        EXPECT_LT(skipping.sent, all.sent * 3 / 4) << "view " << view;
+    }
+    // Wireframe shows hidden rocks' lines through the gaps, so every rock in sight goes out.
+    skipHiddenRocks = true;
+    wireframeMode = true;
+    const Frame wireframe = shownFrame();
+    EXPECT_EQ(wireframe.sent, asteroids->draw(sunDirection, *camera, true, false, *shadowMap, *shadowBlur));
 }

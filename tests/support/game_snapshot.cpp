@@ -24,7 +24,7 @@ std::array<bool*, GameSnapshot::flagCount> gameFlags() {
     return {&planetDepthFirst,      &mipmappingEnabled, &transparencyEnabled, &sunMovementEnabled,
             &frustumCullingEnabled, &wireframeMode,     &showFramerate,       &gamePaused,
             &nearestSampling,       &edgeMode,          &printRenderedCount,  &backfaceCulling,
-            &asteroidsStarted,      &gameLost};
+            &asteroidsStarted,      &gameLost,          &skipHiddenRocks};
 }
 
 void pressKey(int key) {
