@@ -5,6 +5,7 @@
 #include "render/shadow_map.hpp"
 
 #include <GL/glew.h>
+#include <functional>
 #include <memory>
 
 namespace Velmora {
@@ -24,7 +25,8 @@ public:
     ShadowBlur(const ShadowBlur&) = delete;
     ShadowBlur& operator=(const ShadowBlur&) = delete;
 
-    // Leaves the second target bound and the viewport at its size; the next pass binds its own target.
+    // Leaves the default framebuffer bound, so that no clear meant for another target reaches the parts of
+    // the targets that are written once only, and the viewport at the targets' size.
     void blur(GLuint sourceTexture, GLuint quadVao, GLuint quadIndexCount) const;
     // As blur, over every texel of both targets instead of the casters' reach alone.
     void blurWholeMap(GLuint sourceTexture, GLuint quadVao, GLuint quadIndexCount) const;
@@ -40,15 +42,12 @@ public:
     std::unique_ptr<Shader> horizontalShader;
 
 private:
-    // A box of texels centred on the map's centre, by its half width and half height.
-    struct Region {
-        int halfWidth;
-        int halfHeight;
-    };
+    // Covers the part of the map a pass must shade: given how far the pass reaches up and down, it runs the
+    // draw once or more, each time with the scissor box it needs.
+    using Cover = void (*)(int verticalReach, const std::function<void()>& draw);
 
     void blurEmptyMap(GLuint quadVao, GLuint quadIndexCount) const;
-    void runPasses(GLuint sourceTexture, GLuint quadVao, GLuint quadIndexCount, Region first,
-                   Region second) const;
+    void runPasses(GLuint sourceTexture, GLuint quadVao, GLuint quadIndexCount, Cover cover) const;
 };
 
 } // namespace Velmora
