@@ -11,9 +11,9 @@
 namespace Velmora {
 
 // Softens the shadow map in two Gaussian passes, horizontal then vertical, into a colour texture that the lit
-// models sample as their shadow map. Each frame's passes shade only the square around the casters' disk that
-// the casters can change; the rest of both targets holds, from the start, the blur of a map with nothing on
-// it.
+// models sample as their shadow map. Each frame's passes shade only the texels that the casters can change,
+// around the disk they stay in; the rest of both targets holds, from the start, the blur of a map with
+// nothing on it.
 class ShadowBlur {
 public:
     static constexpr int size = ShadowMap::size;
