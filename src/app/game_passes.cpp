@@ -120,9 +120,7 @@ void updateShadowMatrices(const glm::vec3& light) {
 }
 
 void renderShadowPass() {
-    glBindFramebuffer(GL_FRAMEBUFFER, shadowMap->framebuffer);
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    glViewport(0, 0, ShadowMap::size, ShadowMap::size);
+    shadowMap->bindCleared();
     for (const WorldEntry& entry : worldObjects()) {
         entry.object->drawShadows();
     }
@@ -243,7 +241,7 @@ void initializeGame() {
     createHearts();
     bloom = std::make_unique<Bloom>();
     edgeDetection = std::make_unique<EdgeDetection>();
-    shadowBlur = std::make_unique<ShadowBlur>();
+    shadowBlur = std::make_unique<ShadowBlur>(screenQuad->quad->vao, screenQuad->quad->indexCount);
     handOutPointLights();
     camera->lookAtTarget(player->position());
     registerCallbacks();

@@ -8,6 +8,12 @@ void drawFullScreenPass(const ColorTarget& target, const Shader& shader,
                         std::initializer_list<PassInput> inputs, GLuint quadVao, GLuint quadIndexCount) {
     glBindFramebuffer(GL_FRAMEBUFFER, target.framebuffer);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    drawOverTarget(target, shader, inputs, quadVao, quadIndexCount);
+}
+
+void drawOverTarget(const ColorTarget& target, const Shader& shader, std::initializer_list<PassInput> inputs,
+                    GLuint quadVao, GLuint quadIndexCount) {
+    glBindFramebuffer(GL_FRAMEBUFFER, target.framebuffer);
     glUseProgram(shader.program);
     int unit = 0;
     for (const PassInput& input : inputs) {

@@ -19,5 +19,9 @@ struct PassInput {
 // use, so that the next pass starts from a clean slate whatever it binds.
 void drawFullScreenPass(const ColorTarget& target, const Shader& shader,
                         std::initializer_list<PassInput> inputs, GLuint quadVao, GLuint quadIndexCount);
+// As drawFullScreenPass, but over what the target holds: only the fragments drawn (within the scissor box,
+// where the test is on) change.
+void drawOverTarget(const ColorTarget& target, const Shader& shader, std::initializer_list<PassInput> inputs,
+                    GLuint quadVao, GLuint quadIndexCount);
 
 } // namespace Velmora

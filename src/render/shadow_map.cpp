@@ -33,9 +33,16 @@ ShadowMap::ShadowMap() {
 glm::mat4 ShadowMap::computeLightMVP(glm::vec3 lightVector, bool bias, glm::mat4 model) const {
     // Wide enough for the planet and everything on it, deep enough for casters between the planet and the
     // sun.
-    const glm::mat4 lightProjection = glm::ortho(-1.5f, 1.5f, -1.5f, 1.5f, -1.5f, 3.5f);
+    const glm::mat4 lightProjection =
+        glm::ortho(-boxHalfWidth, boxHalfWidth, -boxHalfWidth, boxHalfWidth, -1.5f, 3.5f);
     const glm::mat4 lightView = glm::lookAt(lightVector, glm::vec3(0.0f), glm::vec3(0.0f, 1.0f, 0.0f));
     return bias ? biasMatrix * lightProjection * lightView * model : lightProjection * lightView * model;
+}
+
+void ShadowMap::bindCleared() const {
+    glBindFramebuffer(GL_FRAMEBUFFER, framebuffer);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glViewport(0, 0, size, size);
 }
 
 } // namespace Velmora

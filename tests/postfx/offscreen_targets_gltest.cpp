@@ -43,7 +43,7 @@ void resizeWindow(int width, int height) {
 TEST(OffscreenTargetsGL, StayCompleteAndKeepTheirSizesWhateverTheWindowSize) {
     const ShadowMap shadowMap;
     const SceneFramebuffer sceneFramebuffer;
-    const ShadowBlur shadowBlur;
+    const ShadowBlur shadowBlur(sceneFramebuffer.quad->vao, sceneFramebuffer.quad->indexCount);
     const EdgeDetection edgeDetection;
     const Bloom bloom;
     const Size scene{1800, 1000};

@@ -110,7 +110,7 @@ private:
 
     ShadowMap shadowMap;
     SceneFramebuffer sceneFramebuffer;
-    ShadowBlur shadowBlur;
+    ShadowBlur shadowBlur{sceneFramebuffer.quad->vao, sceneFramebuffer.quad->indexCount};
     Shader celShader;
     Texture groundTexture;
     Texture casterTexture;

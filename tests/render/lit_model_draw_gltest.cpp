@@ -1,4 +1,5 @@
 #include "math/camera.hpp"
+#include "postfx/scene_framebuffer.hpp"
 #include "render/color_target.hpp"
 #include "render/lit_model.hpp"
 #include "render/shadow_blur.hpp"
@@ -20,7 +21,8 @@ GLint textureOnUnit(GLenum unit) {
 
 TEST(LitModelDrawGL, DrawsTheColourTextureAndLeavesItOnUnitZeroWithUnitOneUnbound) {
     const ShadowMap shadowMap;
-    const ShadowBlur shadowBlur;
+    const SceneFramebuffer sceneFramebuffer;
+    const ShadowBlur shadowBlur(sceneFramebuffer.quad->vao, sceneFramebuffer.quad->indexCount);
     Shader celShader("Shaders/celShader.vert", "Shaders/celShader.frag");
     // The clip-space quad: with an identity camera it covers the whole target.
     Scene::LitModel model(glm::mat4(1.0f), &celShader, "SceneObjects/Screen_Quad.obj",

@@ -11,22 +11,26 @@ namespace {
 constexpr int size = ShadowBlur::size;
 constexpr int centre = size / 2;
 
-TEST(ShadowBlurGL, SpreadsASingleBrightTexelSymmetricallyAndKeepsItsTotal) {
+// A map empty but for one texel at its centre, which lies nearest the light: the blur lowers the depth around
+// it by the kernel's weights, and everywhere else keeps the blur of the empty map.
+TEST(ShadowBlurGL, SpreadsASingleNearTexelSymmetricallyAndKeepsItsTotal) {
     const SceneFramebuffer sceneFramebuffer;
-    const ShadowBlur shadowBlur;
-    std::vector<unsigned char> source(static_cast<size_t>(size * size * 3), 0);
-    const size_t bright = static_cast<size_t>((centre * size + centre) * 3);
-    source[bright] = source[bright + 1] = source[bright + 2] = 255;
+    const ShadowBlur shadowBlur(sceneFramebuffer.quad->vao, sceneFramebuffer.quad->indexCount);
+    std::vector<unsigned char> source(static_cast<size_t>(size * size * 3), 255);
+    const size_t near = static_cast<size_t>((centre * size + centre) * 3);
+    source[near] = source[near + 1] = source[near + 2] = 0;
     const TestSupport::RawTexture sourceTexture(size, size, source);
 
     shadowBlur.blur(sourceTexture.id, sceneFramebuffer.quad->vao, sceneFramebuffer.quad->indexCount);
     glBindFramebuffer(GL_FRAMEBUFFER, 0);
     const std::vector<unsigned char> result = TestSupport::readTexture(shadowBlur.resultTexture, size, size);
     // The result holds whole 1/255 steps in red and the remainder, scaled by 255, in green.
-    const auto at = [&](int x, int y) {
+    const auto depthAt = [&](int x, int y) {
         const size_t texel = static_cast<size_t>((y * size + x) * 3);
         return (result[texel] + result[texel + 1] / 255.0) / 255.0;
     };
+    const double empty = depthAt(0, 0);
+    const auto at = [&](int x, int y) { return empty - depthAt(x, y); };
 
     double total = 0.0;
     for (int y = 0; y < size; ++y) {

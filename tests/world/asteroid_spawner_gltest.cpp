@@ -1,5 +1,6 @@
 #include "math/camera.hpp"
 #include "math/world_transforms.hpp"
+#include "postfx/scene_framebuffer.hpp"
 #include "render/color_target.hpp"
 #include "render/shadow_blur.hpp"
 #include "render/shadow_map.hpp"
@@ -26,7 +27,8 @@ using TestSupport::uniformValue;
 
 TEST(AsteroidSpawnerGL, DrawsEachAsteroidInPlayThatCanBeSeen) {
     const ShadowMap shadowMap;
-    const ShadowBlur shadowBlur;
+    const SceneFramebuffer sceneFramebuffer;
+    const ShadowBlur shadowBlur(sceneFramebuffer.quad->vao, sceneFramebuffer.quad->indexCount);
     AsteroidSpawner spawner(0.0, 0.0);
     spawner.uploadMaterialAndLights(PointLightArrays{});
     const Camera camera = TestSupport::cameraAimedAt(glm::vec3(0.0f), 32, 32);

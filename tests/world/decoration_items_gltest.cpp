@@ -47,7 +47,8 @@ protected:
     }
 
     ShadowMap shadowMap;
-    ShadowBlur shadowBlur;
+    SceneFramebuffer sceneFramebuffer;
+    ShadowBlur shadowBlur{sceneFramebuffer.quad->vao, sceneFramebuffer.quad->indexCount};
     DecorationItems items;
     ColorTarget target;
 };

@@ -1,4 +1,5 @@
 #include "math/camera.hpp"
+#include "postfx/scene_framebuffer.hpp"
 #include "render/color_target.hpp"
 #include "render/shadow_blur.hpp"
 #include "render/shadow_map.hpp"
@@ -16,7 +17,8 @@ using TestSupport::uniformValue;
 
 TEST(PlanetGL, DrawsGrassInTheMiddleWithIdentityMatricesEveryFrame) {
     const ShadowMap shadowMap;
-    const ShadowBlur shadowBlur;
+    const SceneFramebuffer sceneFramebuffer;
+    const ShadowBlur shadowBlur(sceneFramebuffer.quad->vao, sceneFramebuffer.quad->indexCount);
     Planet planet;
     planet.uploadMaterialAndLights(PointLightArrays{{0.0f, 0.0f, 1.25f}, {1.0f, 1.0f, 0.0f}, {1.8f}, {1.0f}});
     const Camera camera = TestSupport::startCamera(32, 32);

@@ -2,6 +2,7 @@
 
 #include "math/camera.hpp"
 #include "math/world_transforms.hpp"
+#include "postfx/scene_framebuffer.hpp"
 #include "render/color_target.hpp"
 #include "render/shadow_blur.hpp"
 #include "render/shadow_map.hpp"
@@ -74,7 +75,8 @@ TEST(PlayerGL, BuildsEightPartsAtTheStartPlacement) {
 TEST(PlayerGL, DrawsShadowsAndPartsWithTheShieldTextureWhileItIsUp) {
     Player player;
     const ShadowMap shadowMap;
-    const ShadowBlur shadowBlur;
+    const SceneFramebuffer sceneFramebuffer;
+    const ShadowBlur shadowBlur(sceneFramebuffer.quad->vao, sceneFramebuffer.quad->indexCount);
     const glm::vec3 light = glm::normalize(player.position());
     const Camera camera = cameraFacing(player);
     player.uploadMaterialAndLights(PointLightArrays{{0.0f, 1.2f, 0.0f}, {1.0f, 0.8f, 0.5f}, {1.0f}, {0.3f}});

@@ -45,6 +45,9 @@ FloorPrograms::FloorPrograms() {
     addModel(*shieldPowerUp->model, flatProgram());
     // The sky's update sets its matrix on the program the sky cube holds, so the sky is exchanged there.
     addPass(skyCube->shader, flatProgram());
+    // The blur keeps its passes to the casters' strips by scissor boxes, not by its programs: the copies
+    // shade the same texels as the game's passes, and the blur of the empty map, written at set-up, stays the
+    // game's.
     addPass(shadowBlur->horizontalShader, copyProgram());
     addPass(shadowBlur->verticalShader, copyProgram());
     addPass(edgeDetection->edgeShader, copyProgram());
