@@ -21,6 +21,9 @@ if(VELMORA_SANITIZE)
         $<TARGET_PROPERTY:velmora_build_options,INTERFACE_COMPILE_OPTIONS>)
     target_link_libraries(velmora_build_options INTERFACE
         $<$<STREQUAL:$<TARGET_PROPERTY:TYPE>,EXECUTABLE>:$<TARGET_OBJECTS:velmora_sanitized_program>>)
+    # Naming the objects does not order their build before the programs that link them; every target that
+    # links the options waits for them instead, so that a build of one program alone finds them made.
+    add_dependencies(velmora_build_options velmora_sanitized_program)
 endif()
 if(VELMORA_FUZZ)
     if(NOT CMAKE_CXX_COMPILER_ID STREQUAL "Clang")

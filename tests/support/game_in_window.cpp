@@ -19,8 +19,10 @@ void GameInWindow::setUp() {
     atStart = std::make_unique<GameSnapshot>();
 }
 
-// The window outlives the game, so the game's callbacks leave with it.
+// The window outlives the game, so the game's callbacks leave with it. The game's flags outlive it too: put
+// back as they were, they cannot carry a test's last switch into the next suite's start.
 void GameInWindow::tearDown() {
+    atStart->restore();
     atStart.reset();
     Velmora::cleanUpGame();
     glfwSetWindowSizeCallback(Velmora::window, nullptr);
