@@ -19,6 +19,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <glm/glm.hpp>
 
 namespace {
@@ -36,6 +37,8 @@ int main(int argc, char** argv) {
         return 2;
     }
     Velmora::onScreenMessages = withText;
+    // The game works from its data folder, so the picture's path is taken before it goes there.
+    const std::string output = std::filesystem::absolute(argv[argc - 1]).string();
     // A fixed seed places the houses and lanterns the same way for every picture.
     std::srand(3);
     Velmora::HeadlessGame game(1280, 720);
@@ -66,6 +69,6 @@ int main(int argc, char** argv) {
     for (int frame = 0; frame < 3; ++frame) {
         game.runFrame(1.0 / 60.0);
     }
-    game.savePng(argv[argc - 1]);
+    game.savePng(output);
     return 0;
 }
