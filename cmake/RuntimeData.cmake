@@ -38,10 +38,10 @@ endforeach()
 set(VELMORA_ASSET_STAMP ${CMAKE_BINARY_DIR}/assets.stamp)
 add_custom_command(
     OUTPUT ${VELMORA_ASSET_STAMP}
-    COMMAND velmora_asset_generator ${VELMORA_OUTPUT_DIR}
+    COMMAND velmora_asset_generator ${VELMORA_OUTPUT_DIR} ${VELMORA_FONT_FILE}
     COMMAND ${CMAKE_COMMAND} -E touch ${VELMORA_ASSET_STAMP}
-    DEPENDS velmora_asset_generator
-    COMMENT "Generating meshes, textures and sounds")
+    DEPENDS velmora_asset_generator ${VELMORA_FONT_FILE}
+    COMMENT "Generating meshes, textures, sounds and the text's glyphs")
 
 # Vertex stages that are the same for several programs, or differ in a number only, each come from one source:
 # every full-screen pass, both passes of the shadow blur, and the three hearts, each with its place in the row.

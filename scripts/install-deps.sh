@@ -7,6 +7,7 @@ packages=(
   build-essential cmake pkg-config clang-format
   libglfw3-dev libglew-dev libglm-dev libassimp-dev libdevil-dev libpng-dev
   libopenal-dev libopenal1 libsndfile1-dev
+  libfreetype-dev fonts-dejavu-core
   libgtest-dev
   xvfb xauth xdotool x11-apps imagemagick libgl1-mesa-dri python3
   lintian appstream desktop-file-utils

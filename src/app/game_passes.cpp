@@ -3,6 +3,7 @@
 #include "app/game_state.hpp"
 #include "app/game_window.hpp"
 #include "app/input.hpp"
+#include "app/on_screen_text.hpp"
 #include "app/pad_actions.hpp"
 #include "app/render_step_timer.hpp"
 #include "math/camera.hpp"
@@ -186,7 +187,7 @@ int renderScenePass() {
 void printFramerate() {
     std::ostringstream line;
     line << "fps: " << 1.0 / deltaTime;
-    printLine(line.str());
+    printFrameLine(line.str());
 }
 
 // Outlines first, then the glow over the outlined picture.
@@ -219,6 +220,7 @@ void showOnWindow() {
         glEnable(GL_BLEND);
         hearts->draw(screenQuad->quad->vao, screenQuad->quad->indexCount, player->lives);
     }
+    showOnScreenText();
     finishStep(RenderStep::CompositeAndHearts);
 }
 
@@ -239,6 +241,7 @@ void initializeGame() {
     sunDirection = glm::vec3(0.0f, 0.0f, 1.0f);
     createWorld();
     createHearts();
+    setUpOnScreenText();
     bloom = std::make_unique<Bloom>();
     edgeDetection = std::make_unique<EdgeDetection>();
     shadowBlur = std::make_unique<ShadowBlur>(screenQuad->quad->vao, screenQuad->quad->indexCount);
@@ -285,7 +288,7 @@ void renderGame() {
     }
     const int renderedObjects = renderScenePass();
     if (printRenderedCount) {
-        printLine("Number of rendered objects: " + std::to_string(renderedObjects));
+        printFrameLine("Number of rendered objects: " + std::to_string(renderedObjects));
     }
     glDisable(GL_CULL_FACE);
     glDisable(GL_BLEND);
@@ -309,6 +312,7 @@ void cleanUpGame() {
     lifePowerUp.reset();
     shieldPowerUp.reset();
     hearts.reset();
+    cleanUpOnScreenText();
     bloom.reset();
     edgeDetection.reset();
     shadowBlur.reset();

@@ -1,11 +1,14 @@
 #include "app/game_state.hpp"
 
+#include "app/message_panel.hpp"
+
 #include "math/camera.hpp"
 #include "postfx/bloom.hpp"
 #include "postfx/edge_detection.hpp"
 #include "postfx/scene_framebuffer.hpp"
 #include "render/shadow_blur.hpp"
 #include "render/shadow_map.hpp"
+#include "render/text_overlay.hpp"
 #include "world/asteroid_spawner.hpp"
 #include "world/decoration_items.hpp"
 #include "world/hearts_display.hpp"
@@ -38,6 +41,8 @@ std::unique_ptr<Logicals::SpeedPowerUp> speedPowerUp;
 std::unique_ptr<Logicals::LifePowerUp> lifePowerUp;
 std::unique_ptr<Logicals::ShieldPowerUp> shieldPowerUp;
 std::unique_ptr<HeartsDisplay> hearts;
+std::unique_ptr<TextOverlay> textOverlay;
+std::unique_ptr<MessagePanel> messagePanel;
 
 std::array<Logicals::PowerUp*, 3> powerUps() {
     return {speedPowerUp.get(), lifePowerUp.get(), shieldPowerUp.get()};
@@ -79,5 +84,7 @@ bool printRenderedCount = false;
 bool backfaceCulling = false;
 bool asteroidsStarted = false;
 bool gameLost = false;
+bool onScreenMessages = false;
+bool controlsCardShown = false;
 
 } // namespace Velmora

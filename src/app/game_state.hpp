@@ -19,6 +19,8 @@ class Player;
 class DecorationItems;
 class AsteroidSpawner;
 class HeartsDisplay;
+class TextOverlay;
+class MessagePanel;
 class Bloom;
 class EdgeDetection;
 class ShadowBlur;
@@ -61,6 +63,9 @@ extern std::unique_ptr<Logicals::ShieldPowerUp> shieldPowerUp;
 // Speed, life, shield: the order of every pass over the power-ups.
 std::array<Logicals::PowerUp*, 3> powerUps();
 extern std::unique_ptr<HeartsDisplay> hearts;
+// The text over the picture, after the hearts: the panel of messages under them and the controls card.
+extern std::unique_ptr<TextOverlay> textOverlay;
+extern std::unique_ptr<MessagePanel> messagePanel;
 extern std::unique_ptr<Bloom> bloom;
 extern std::unique_ptr<EdgeDetection> edgeDetection;
 extern std::unique_ptr<ShadowBlur> shadowBlur;
@@ -100,5 +105,9 @@ extern bool printRenderedCount;
 extern bool backfaceCulling;
 extern bool asteroidsStarted;
 extern bool gameLost;
+// lines of play also shown in the window
+extern bool onScreenMessages;
+// F1 shows the card of the controls over the picture, in any view.
+extern bool controlsCardShown;
 
 } // namespace Velmora

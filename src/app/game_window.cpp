@@ -4,6 +4,7 @@
 #include "app/window_config.hpp"
 #include "math/camera.hpp"
 #include "platform/console.hpp"
+#include "render/text_overlay.hpp"
 #include "world/hearts_display.hpp"
 
 #include <GL/glew.h>
@@ -95,6 +96,9 @@ void windowSizeCallback(GLFWwindow*, int width, int height) {
         camera->setGamePerspective(windowWidth, windowHeight);
     if (hearts != nullptr) {
         hearts->setWindowSize(static_cast<float>(windowWidth), static_cast<float>(windowHeight));
+    }
+    if (textOverlay != nullptr) {
+        textOverlay->setWindowSize(static_cast<float>(windowWidth), static_cast<float>(windowHeight));
     }
 }
 

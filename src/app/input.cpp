@@ -1,6 +1,7 @@
 #include "app/input.hpp"
 
 #include "app/game_state.hpp"
+#include "app/on_screen_text.hpp"
 #include "app/pad_actions.hpp"
 #include "app/walk_intent.hpp"
 #include "math/camera.hpp"
@@ -106,6 +107,8 @@ void toggleMipmapping() {
 
 void handleKeyPress(int key) {
     switch (key) {
+    case GLFW_KEY_F1:
+        return toggleControlsCard();
     case GLFW_KEY_F2:
         return toggle(showFramerate, "start displaying framerate", "stop displaying framerate");
     case GLFW_KEY_F3:

@@ -5,11 +5,16 @@
 #include <csignal>
 #include <cstdlib>
 #include <fcntl.h>
+#include <functional>
 #include <iostream>
 #include <string>
 #include <unistd.h>
+#include <utility>
 
 namespace Velmora {
+namespace {
+void tellLineListener(const std::string& line);
+} // namespace
 
 void prepareConsole() {
     // A closed descriptor would be handed to the next file opened, such as the X connection, and every
@@ -27,6 +32,7 @@ void prepareConsole() {
 
 void printLine(const std::string& line) {
     std::cout << line << std::endl;
+    tellLineListener(line);
 }
 
 void fatalError(const std::string& message) {
@@ -38,6 +44,29 @@ void fatalError(const std::string& message, const std::string& detail) {
     printLine(message);
     printLine(detail);
     exitAfterFatalError();
+}
+
+namespace {
+
+std::function<void(const std::string&)> lineListener;
+bool printingFrameLine = false;
+
+void tellLineListener(const std::string& line) {
+    if (lineListener && !printingFrameLine) {
+        lineListener(line);
+    }
+}
+
+} // namespace
+
+void setLineListener(std::function<void(const std::string&)> listener) {
+    lineListener = std::move(listener);
+}
+
+void printFrameLine(const std::string& line) {
+    printingFrameLine = true;
+    printLine(line);
+    printingFrameLine = false;
 }
 
 } // namespace Velmora

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 
 namespace Velmora {
@@ -15,5 +16,10 @@ void printLine(const std::string& line);
 // Ends the program the way every fatal error does: message lines, the console pause, exit status -1.
 [[noreturn]] void fatalError(const std::string& message);
 [[noreturn]] void fatalError(const std::string& message, const std::string& detail);
+
+// Hears every line printed from then on, such as the window's panel of messages; an empty function stops it.
+void setLineListener(std::function<void(const std::string&)> listener);
+// A line printed every frame while a debug print is on: it goes to the console alone, never to the listener.
+void printFrameLine(const std::string& line);
 
 } // namespace Velmora

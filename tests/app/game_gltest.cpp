@@ -4,9 +4,12 @@
 #include "app/game_state.hpp"
 #include "app/game_window.hpp"
 #include "app/input.hpp"
+#include "app/message_panel.hpp"
+#include "app/on_screen_text.hpp"
 #include "app/pad_actions.hpp"
 #include "math/camera.hpp"
 #include "math/world_transforms.hpp"
+#include "platform/console.hpp"
 #include "postfx/bloom.hpp"
 #include "postfx/edge_detection.hpp"
 #include "postfx/scene_framebuffer.hpp"
@@ -461,6 +464,46 @@ TEST_F(GameGL, HeartsShowOnlyInTheNormalView) {
         *debugView = false;
         EXPECT_FALSE(heartOneIsRed());
     }
+}
+
+TEST_F(GameGL, LinesOfPlayShowUnderTheHeartsOnlyWithTheOptionAndF1ShowsTheControls) {
+    gamePaused = true;
+    renderFrame();
+    const std::vector<unsigned char> today = TestSupport::readPixels(0, 0, 0, windowWidth, windowHeight);
+    printLine("pause game");
+    renderFrame();
+    EXPECT_EQ(TestSupport::readPixels(0, 0, 0, windowWidth, windowHeight), today);
+
+    // Set up again with the option: the line of how to begin, then the lines of play but not those of F2.
+    onScreenMessages = true;
+    setUpOnScreenText();
+    printLine("pause game");
+    showFramerate = true;
+    testing::internal::CaptureStdout();
+    renderFrame();
+    testing::internal::GetCapturedStdout();
+    EXPECT_EQ(messagePanel->linesAt(glfwGetTime()).back(), "pause game");
+    // White text on a window cleared black, a larger one than the test's, which the text follows.
+    const ColorTarget target(640, 360);
+    const auto whitePixels = [&target](int x, int yFromTop, int width, int height) {
+        glBindFramebuffer(GL_FRAMEBUFFER, target.framebuffer);
+        glViewport(0, 0, 640, 360);
+        glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
+        glClear(GL_COLOR_BUFFER_BIT);
+        showOnScreenText();
+        const std::vector<unsigned char> pixels =
+            TestSupport::readPixels(target.framebuffer, x, 360 - yFromTop - height, width, height);
+        return std::count(pixels.begin(), pixels.end(), 255);
+    };
+    windowSizeCallback(window, 640, 360);
+    EXPECT_GT(whitePixels(16, 72, 400, 48), 200);
+    EXPECT_EQ(whitePixels(16, 120, 400, 24) + whitePixels(0, 0, 640, 72) + whitePixels(200, 140, 240, 80), 0);
+    pressKey(GLFW_KEY_F1);
+    EXPECT_GT(whitePixels(200, 140, 240, 80), 100);
+    pressKey(GLFW_KEY_F1);
+    EXPECT_EQ(whitePixels(200, 140, 240, 80), 0);
+    EXPECT_TRUE(messagePanel->linesAt(glfwGetTime() + 10.0).empty());
+    glClearColor(0.0f, 1.0f, 1.0f, 0.0f);
 }
 
 TEST_F(GameGL, ShowerStartsWithEnterAndTheLastLifeEndsTheGameOnce) {

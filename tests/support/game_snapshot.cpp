@@ -24,7 +24,8 @@ std::array<bool*, GameSnapshot::flagCount> gameFlags() {
     return {&planetDepthFirst,      &mipmappingEnabled, &transparencyEnabled, &sunMovementEnabled,
             &frustumCullingEnabled, &wireframeMode,     &showFramerate,       &gamePaused,
             &nearestSampling,       &edgeMode,          &printRenderedCount,  &backfaceCulling,
-            &asteroidsStarted,      &gameLost,          &skipHiddenRocks};
+            &asteroidsStarted,      &gameLost,          &skipHiddenRocks,     &onScreenMessages,
+            &controlsCardShown};
 }
 
 void pressKey(int key) {

@@ -1,5 +1,6 @@
 #include "asset_folder.hpp"
 #include "building_assets.hpp"
+#include "font_assets.hpp"
 #include "image.hpp"
 #include "item_assets.hpp"
 #include "mesh_builder.hpp"
@@ -11,6 +12,7 @@
 #include "wav_writer.hpp"
 #include "world_assets.hpp"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <fstream>
@@ -47,6 +49,7 @@ void writeAllAssets(const std::filesystem::path& root) {
     Velmora::BuildingAssets::write(folder);
     Velmora::ItemAssets::write(folder);
     Velmora::SoundAssets::write(folder);
+    Velmora::FontAssets::write(folder, VELMORA_FONT_FILE);
 }
 
 // Lowest and highest y of the "v" lines of an OBJ file.
@@ -155,11 +158,47 @@ TEST(AssetWriters, GeneratorIsRepeatableAndKeepsTheGroundLevels) {
             EXPECT_EQ(readFile(entry.path()), readFile(twin)) << entry.path();
         }
     }
-    EXPECT_EQ(files, 15u + 17u + 3u);
+    EXPECT_EQ(files, 15u + 17u + 3u + 2u);
     // Soles on the ground 0.05 below the hip, the lantern's foot just below the ground.
     EXPECT_NEAR(heightRange("first/SceneObjects/Player_Foot_Left.obj").first, -0.05f, 1e-4f);
     EXPECT_NEAR(heightRange("first/SceneObjects/Player_Head.obj").second, 0.073f, 1e-4f);
     EXPECT_NEAR(heightRange("first/SceneObjects/Lantern.obj").first, -0.01f, 1e-6f);
     EXPECT_NEAR(heightRange("first/SceneObjects/House.obj").first, -0.06f, 1e-6f);
     EXPECT_NEAR(heightRange("first/SceneObjects/SkyCube.obj").second, 8.0f, 1e-6f);
+}
+
+TEST(AssetWriters, GlyphAtlasHasACellPerCharacterInkedOnlyWhereTheFontIs) {
+    TestSupport::TestFolder folder;
+    Velmora::FontAssets::write(Velmora::AssetFolder("."), VELMORA_FONT_FILE);
+    std::istringstream table(readFile("Textures/FontAtlas.txt"));
+    int cellWidth = 0, cellHeight = 0, columns = 0;
+    table >> cellWidth >> cellHeight >> columns;
+    std::vector<unsigned int> points;
+    for (unsigned int point = 0; table >> point;) {
+        points.push_back(point);
+    }
+    EXPECT_EQ(points, Velmora::FontAssets::codePoints());
+    png_image read;
+    std::memset(&read, 0, sizeof read);
+    read.version = PNG_IMAGE_VERSION;
+    ASSERT_TRUE(png_image_begin_read_from_file(&read, "Textures/FontAtlas.png"));
+    read.format = PNG_FORMAT_GRAY;
+    std::vector<std::uint8_t> pixels(PNG_IMAGE_SIZE(read));
+    ASSERT_TRUE(png_image_finish_read(&read, nullptr, pixels.data(), 0, nullptr));
+    ASSERT_EQ(read.width, static_cast<unsigned int>(columns * cellWidth));
+    // The summed ink of a character's cell: none for the space, full for the solid cell.
+    const auto ink = [&](unsigned int point) {
+        const auto cell = static_cast<int>(std::find(points.begin(), points.end(), point) - points.begin());
+        int sum = 0;
+        for (int y = cell / columns * cellHeight; y < (cell / columns + 1) * cellHeight; ++y) {
+            for (int x = cell % columns * cellWidth; x < (cell % columns + 1) * cellWidth; ++x) {
+                sum += pixels[static_cast<size_t>(y) * read.width + x];
+            }
+        }
+        return sum;
+    };
+    EXPECT_EQ(ink(' '), 0);
+    EXPECT_GT(ink('A'), 255 * 10);
+    EXPECT_GT(ink('W'), ink('.'));
+    EXPECT_EQ(ink(Velmora::FontAssets::solidCell), 255 * cellWidth * cellHeight);
 }

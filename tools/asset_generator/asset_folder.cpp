@@ -4,6 +4,9 @@
 #include "png_writer.hpp"
 #include "wav_writer.hpp"
 
+#include <fstream>
+#include <stdexcept>
+
 namespace Velmora {
 
 AssetFolder::AssetFolder(const std::filesystem::path& root) : root_(root) {
@@ -22,6 +25,13 @@ void AssetFolder::writeTexture(const std::string& name, const Image& image) cons
 
 void AssetFolder::writeSound(const std::string& name, const std::vector<float>& samples) const {
     WavWriter::write((root_ / "Sounds" / (name + ".wav")).string(), samples);
+}
+
+void AssetFolder::writeText(const std::string& relativePath, const std::string& text) const {
+    std::ofstream file(root_ / relativePath, std::ios::binary);
+    if (!(file << text)) {
+        throw std::runtime_error("cannot write " + relativePath);
+    }
 }
 
 } // namespace Velmora

@@ -18,6 +18,8 @@ public:
     void writeMesh(const std::string& name, const MeshBuilder& mesh) const;
     void writeTexture(const std::string& name, const Image& image) const;
     void writeSound(const std::string& name, const std::vector<float>& samples) const;
+    // A plain text file at a path below the root, such as a texture's table.
+    void writeText(const std::string& relativePath, const std::string& text) const;
 
 private:
     std::filesystem::path root_;
