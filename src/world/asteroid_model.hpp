@@ -28,7 +28,7 @@ public:
     // Rocks a batch on a software renderer: a batch's own cost, a buffer store and a wait, stays small beside
     // its 300,000 triangles.
     static constexpr std::size_t batchSize = 1000;
-    // Rocks a draw on a graphics card, 10.5 MiB of instances: a store drivers stream without trouble, so
+    // Rocks a draw on a graphics card, 10 MiB of instances: a store drivers stream without trouble, so
     // every shower but the very largest goes out in one draw.
     static constexpr std::size_t hardwareBatchSize = 65536;
     // A wait that outlasts this goes on drawing: the bound on memory is worth less than a frozen frame.
