@@ -169,8 +169,8 @@ int renderScenePass() {
     // Wireframe shows the lines of hidden rocks through the gaps, so it draws them all; without culling, too,
     // every rock goes out, as the culling key promises.
     const bool skipHidden = skipHiddenRocks && frustumCullingEnabled && !wireframeMode;
-    const SceneDraw scene{sunDirection, *camera,    frustumCullingEnabled, skipHidden, asteroidsStarted,
-                          *shadowMap,   *shadowBlur};
+    const SceneDraw scene{sunDirection,     *camera,    frustumCullingEnabled, skipHidden,
+                          asteroidsStarted, *shadowMap, *shadowBlur,           rendererKind};
     const std::array<WorldEntry, worldObjectCount> entries = worldObjects();
     int renderedObjects = 0;
     for (size_t i = 0; i < entries.size(); ++i) {
@@ -236,6 +236,7 @@ void checkForLoss() {
 
 void initializeGame() {
     ilInit();
+    rendererKind = currentRendererKind();
     setFixedGlState();
     createCamera();
     sunDirection = glm::vec3(0.0f, 0.0f, 1.0f);

@@ -67,6 +67,7 @@ std::array<WorldObject*, 7> uniformOrder() {
 std::unique_ptr<Bloom> bloom;
 std::unique_ptr<EdgeDetection> edgeDetection;
 std::unique_ptr<ShadowBlur> shadowBlur;
+RendererKind rendererKind = RendererKind::Software;
 RenderStepTimer* renderStepTimer = nullptr;
 bool planetDepthFirst = true;
 bool skipHiddenRocks = true;

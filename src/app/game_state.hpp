@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/render_step_timer.hpp"
+#include "render/renderer_kind.hpp"
 #include <array>
 
 #include <glm/glm.hpp>
@@ -83,6 +84,8 @@ std::array<WorldEntry, worldObjectCount> worldObjects();
 // theirs with each step of the shower.
 std::array<WorldObject*, 7> uniformOrder();
 
+// Found once at set-up: what a frame may ask of the renderer (see RendererKind).
+extern RendererKind rendererKind;
 // Null in the game; a benchmark sets one to time the render steps.
 extern RenderStepTimer* renderStepTimer;
 // A ball inside the planet goes into the depth buffer before the sky (see the scene pass); off, the frame is

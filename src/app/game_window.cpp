@@ -73,6 +73,9 @@ void openWindow() {
         failToOpenWindow();
     }
     glfwMakeContextCurrent(window);
+    // One frame a refresh: a fast machine would otherwise draw thousands of frames a second nobody sees, on a
+    // driver whose default is not to wait. The driver's own switch still turns this off.
+    glfwSwapInterval(1);
     glfwSetWindowTitle(window, "Velmora");
 
     glClearColor(0.0f, 1.0f, 1.0f, 0.0f);

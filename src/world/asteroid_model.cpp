@@ -49,7 +49,7 @@ AsteroidModel::Instance AsteroidModel::instanceOf(const glm::mat4& modelMatrix,
 }
 
 void AsteroidModel::drawAll(const std::vector<Instance>& instances, const glm::mat4& lightViewProjection,
-                            const ShadowBlur& shadowBlur) {
+                            const ShadowBlur& shadowBlur, RendererKind renderer) {
     if (instances.empty()) {
         return;
     }
@@ -58,10 +58,16 @@ void AsteroidModel::drawAll(const std::vector<Instance>& instances, const glm::m
     // A software renderer keeps every batch's triangles, set up for its tiles, until its threads have drawn
     // them, and runs ahead setting up more: waiting for each batch once the next is sent bounds that memory
     // to two batches however many rocks are in sight, and still lets it draw one batch while it sets up the
-    // next.
+    // next. A graphics card keeps no such set-up in main memory; a wait would only stop the CPU running
+    // ahead.
+    const bool boundQueue = renderer == RendererKind::Software;
+    const std::size_t rocksPerBatch = boundQueue ? batchSize : hardwareBatchSize;
     GLsync lastBatchDrawn = nullptr;
-    for (std::size_t first = 0; first < instances.size(); first += batchSize) {
-        drawBatch(&instances[first], std::min(batchSize, instances.size() - first), shadowBlur);
+    for (std::size_t first = 0; first < instances.size(); first += rocksPerBatch) {
+        drawBatch(&instances[first], std::min(rocksPerBatch, instances.size() - first), shadowBlur);
+        if (!boundQueue) {
+            continue;
+        }
         GLsync batchDrawn = glFenceSync(GL_SYNC_GPU_COMMANDS_COMPLETE, 0);
         if (lastBatchDrawn != nullptr) {
             glClientWaitSync(lastBatchDrawn, GL_SYNC_FLUSH_COMMANDS_BIT, batchWaitLimitNs);

@@ -2,6 +2,7 @@
 
 #include "math/mesh_bounds.hpp"
 #include "render/lit_model.hpp"
+#include "render/renderer_kind.hpp"
 
 #include <cstddef>
 #include <vector>
@@ -24,15 +25,19 @@ public:
 
     // The rock as the instance attributes want it, from the camera's view-projection.
     static Instance instanceOf(const glm::mat4& modelMatrix, const glm::mat4& viewProjection);
-    // Rocks a batch: a batch's own cost, a buffer store and a wait, stays small beside its 300,000 triangles.
+    // Rocks a batch on a software renderer: a batch's own cost, a buffer store and a wait, stays small beside
+    // its 300,000 triangles.
     static constexpr std::size_t batchSize = 1000;
+    // Rocks a draw on a graphics card, 10 MiB of instances: a store drivers stream without trouble, so
+    // every shower but the very largest goes out in one draw.
+    static constexpr std::size_t hardwareBatchSize = 65536;
     // A wait that outlasts this goes on drawing: the bound on memory is worth less than a frozen frame.
     static constexpr GLuint64 batchWaitLimitNs = 1000000000;
 
     // Sends the instances and draws them in batches of instanced calls, in their order; the biased light
     // view-projection is the same for all.
     void drawAll(const std::vector<Instance>& instances, const glm::mat4& lightViewProjection,
-                 const ShadowBlur& shadowBlur);
+                 const ShadowBlur& shadowBlur, RendererKind renderer);
 
     // About the rock's centre; rocks are turned and moved, never scaled, so these hold in the world too.
     const MeshBounds bounds;

@@ -36,10 +36,11 @@ public:
     // Moves the shower on by one frame and sends the light and camera uniforms, which every asteroid drawn in
     // this frame shares.
     void update(const glm::vec3& light, double frameTime, const Camera& camera);
-    // Draws the asteroids in play that can be seen; returns how many are in sight, counting those left out
-    // because nearer rocks or the ground hide them wholly.
+    // Draws the asteroids in play that can be seen, nearest first; returns how many are in sight, counting
+    // those left out because nearer rocks or the ground hide them wholly. Only a software renderer looks for
+    // hidden rocks: finding them takes read-backs of the depth buffer, which a graphics card must stop for.
     int draw(const glm::vec3& light, const Camera& camera, bool cullingEnabled, bool skipHidden,
-             const ShadowMap& shadowMap, const ShadowBlur& shadowBlur);
+             RendererKind renderer, const ShadowMap& shadowMap, const ShadowBlur& shadowBlur);
     // True exactly when a hit has just taken the player's last life.
     bool checkAsteroidHits(Player& player);
 

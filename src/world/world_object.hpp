@@ -1,6 +1,7 @@
 #pragma once
 
 #include "render/point_light_arrays.hpp"
+#include "render/renderer_kind.hpp"
 
 #include <glm/glm.hpp>
 #include <vector>
@@ -31,6 +32,7 @@ struct SceneDraw {
     bool showerStarted;
     const ShadowMap& shadowMap;
     const ShadowBlur& shadowBlur;
+    RendererKind renderer;
 };
 
 // How the scene pass treats back faces for one kind of object.

@@ -1,12 +1,14 @@
 // The rocks in sight go out in instanced draws of a batch each: in the real game, by day and at dusk, with
 // culling on and off, in one batch or several, they must show the picture and the count that one draw per
-// rock gave. Rocks wholly hidden are left out without changing a pixel or the count.
+// rock gave. Rocks wholly hidden are left out without changing a pixel or the count. On a graphics card the
+// frame neither reads back nor waits, and still shows the same picture and count.
 #include "app/game_passes.hpp"
 #include "app/game_state.hpp"
 #include "app/game_window.hpp"
 #include "math/camera.hpp"
 #include "postfx/scene_framebuffer.hpp"
 #include "support/game_in_window.hpp"
+#include "support/gl_call_counter.hpp"
 #include "support/gl_context.hpp"
 #include "support/gl_pixels.hpp"
 #include "support/per_rock_asteroids.hpp"
@@ -31,15 +33,21 @@ protected:
     static void SetUpTestSuite() {
         TestSupport::GameInWindow::setUp();
         former = std::make_unique<TestSupport::PerRockAsteroids>(*asteroids, decorationItems->pointLights());
+        detected = rendererKind;
+        calls = std::make_unique<TestSupport::GlCallCounter>();
     }
 
     static void TearDownTestSuite() {
+        calls.reset();
+        rendererKind = detected;
         former.reset();
         TestSupport::GameInWindow::tearDown();
     }
 
     void SetUp() override {
         TestSupport::GameInWindow::restore();
+        // The rocks' tests hold whatever card the tests run on to the software renderer's frame.
+        rendererKind = RendererKind::Software;
         sunMovementEnabled = false;
         asteroidsStarted = true;
         // Frames without time: nothing falls, nothing spawns, so every frame of a test sees the same rocks.
@@ -97,7 +105,8 @@ protected:
         const auto picture = rocksPicture(
             [&] {
                 glEnable(GL_CULL_FACE);
-                const int drawn = asteroids->draw(sun, *camera, culling, false, *shadowMap, *shadowBlur);
+                const int drawn =
+                    asteroids->draw(sun, *camera, culling, false, rendererKind, *shadowMap, *shadowBlur);
                 glDisable(GL_CULL_FACE);
                 return drawn;
             },
@@ -124,19 +133,26 @@ protected:
         return std::atoi(line.substr(line.find(": ") + 2).c_str());
     }
 
-    // The finished picture in the window, with the count the game prints and how many rocks went out.
+    // The finished picture in the window, with the count the game prints, how many rocks went out and the
+    // calls the frame made.
     struct Frame {
         std::vector<unsigned char> picture;
         int counted;
         int sent;
+        TestSupport::GlCallCounts calls;
     };
 
     static Frame shownFrame() {
+        calls->reset();
         const int counted = countedFrame();
-        return {TestSupport::readPixels(0, 0, 0, windowWidth, windowHeight), counted, asteroids->rocksSent};
+        const TestSupport::GlCallCounts made = calls->counts();
+        return {TestSupport::readPixels(0, 0, 0, windowWidth, windowHeight), counted, asteroids->rocksSent,
+                made};
     }
 
     static inline std::unique_ptr<TestSupport::PerRockAsteroids> former;
+    static inline std::unique_ptr<TestSupport::GlCallCounter> calls;
+    static inline RendererKind detected = RendererKind::Software;
 };
 
 } // namespace
@@ -195,5 +211,25 @@ TEST_F(AsteroidInstancesGL, RocksLeftOutAsHiddenChangeNoPixelNorTheCount) {
     skipHiddenRocks = true;
     wireframeMode = true;
     const Frame wireframe = shownFrame();
-    EXPECT_EQ(wireframe.sent, asteroids->draw(sunDirection, *camera, true, false, *shadowMap, *shadowBlur));
+    EXPECT_EQ(wireframe.sent,
+              asteroids->draw(sunDirection, *camera, true, false, rendererKind, *shadowMap, *shadowBlur));
+}
+
+TEST_F(AsteroidInstancesGL, GraphicsCardFrameNeitherReadsBackNorWaitsAndShowsTheSamePicture) {
+    // A dense shower: more rocks in sight than a wave, and with culling off more than a batch.
+    scatterRocks(4000);
+    for (const bool culling : {true, false}) {
+        frustumCullingEnabled = culling;
+        rendererKind = RendererKind::Software;
+        const Frame software = shownFrame();
+        rendererKind = RendererKind::Hardware;
+        const Frame hardware = shownFrame();
+        EXPECT_LT(TestSupport::shareDifferingBy(hardware.picture, software.picture, 2), 1e-5) << culling;
+        EXPECT_EQ(hardware.counted, software.counted) << culling;
+        EXPECT_EQ(hardware.calls.readBacks + hardware.calls.clientWaits + hardware.calls.finishes, 0)
+            << culling;
+        EXPECT_EQ(hardware.calls.instancedDraws, 1) << culling;
+        // The software renderer reads the depths back between waves, and without culling waits for batches.
+        EXPECT_GT(culling ? software.calls.readBacks : software.calls.clientWaits, 0) << culling;
+    }
 }

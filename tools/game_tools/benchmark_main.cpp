@@ -1,17 +1,19 @@
 // Times the real game: each render step of a frame, the same frame at its floor (flat models, copy passes),
 // the cost of asteroids in play, the largest shower the settings allow, the start to the first frame and the
-// peak memory. Speed and memory targets
-// are read off here, never asserted in tests. With --soak <frames> it plays a long game instead and reports
-// how memory and GL errors fared; with --standing-shower <frame time> it plays a shower over a player who
-// stands still at that fixed frame time.
+// peak memory, with the read-backs, client waits and glFinish calls each kind of frame made. Speed and memory
+// targets are read off here, never asserted in tests. With --soak <frames> it plays a long game instead and
+// reports how memory and GL errors fared; with --standing-shower <frame time> it plays a shower over a player
+// who stands still at that fixed frame time.
 #include "app/game_state.hpp"
 #include "asteroid_field.hpp"
+#include "finish_step_clock.hpp"
 #include "floor_programs.hpp"
 #include "frame_figures.hpp"
 #include "headless_game.hpp"
 #include "soak.hpp"
 #include "standing_shower.hpp"
-#include "step_clock.hpp"
+#include "support/gl_call_counter.hpp"
+#include "timestamp_step_clock.hpp"
 #include "world/asteroid_spawner.hpp"
 #include "world/decoration_items.hpp"
 #include "world/life_power_up.hpp"
@@ -26,6 +28,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
+#include <memory>
 #include <string>
 
 namespace {
@@ -48,11 +51,18 @@ double millisecondsSince(Clock::time_point start) {
 struct FrameTimes {
     double frameMs;
     double updateMs;
+    // Until the frame is sent and swapped, before it is finished.
+    double cpuMs;
+    TestSupport::GlCallCounts calls;
 };
 
-// One whole frame, finished on the GPU; with a step clock each render step is finished and timed on its own.
+// What the game's own frames call; the benchmark's own finishes fall outside.
+std::unique_ptr<TestSupport::GlCallCounter> gameCalls;
+
+// One whole frame, finished on the GPU; with a step clock each render step is timed on its own.
 FrameTimes timedFrame(Velmora::HeadlessGame& game, Velmora::StepClock* stepClock) {
     const auto start = Clock::now();
+    gameCalls->reset();
     game.update(frameTime);
     const double updateMs = millisecondsSince(start);
     if (stepClock != nullptr) {
@@ -60,9 +70,14 @@ FrameTimes timedFrame(Velmora::HeadlessGame& game, Velmora::StepClock* stepClock
     }
     Velmora::renderStepTimer = stepClock;
     game.renderAndShow();
+    const double cpuMs = millisecondsSince(start);
+    const TestSupport::GlCallCounts calls = gameCalls->counts();
     glFinish();
     Velmora::renderStepTimer = nullptr;
-    return {millisecondsSince(start), updateMs};
+    if (stepClock != nullptr) {
+        stepClock->frameDone();
+    }
+    return {millisecondsSince(start), updateMs, cpuMs, calls};
 }
 
 // The same asteroids in the same places before every series, so that each series draws the same frames.
@@ -72,25 +87,40 @@ void layOutShower(int count) {
     Velmora::asteroidsStarted = true;
 }
 
-// Median frame and update times over a series, after one frame that settles the caches.
+// Median frame, update and CPU times over a series, after one frame that settles the caches, with the calls
+// of its last frame: a series draws the same frame each time.
 FrameTimes medianFrame(Velmora::HeadlessGame& game, int frames) {
-    timedFrame(game, nullptr);
+    FrameTimes times = timedFrame(game, nullptr);
     std::vector<double> frameMs;
     std::vector<double> updateMs;
+    std::vector<double> cpuMs;
     for (int frame = 0; frame < frames; ++frame) {
-        const FrameTimes times = timedFrame(game, nullptr);
+        times = timedFrame(game, nullptr);
         frameMs.push_back(times.frameMs);
         updateMs.push_back(times.updateMs);
+        cpuMs.push_back(times.cpuMs);
     }
-    return {Velmora::medianOf(frameMs), Velmora::medianOf(updateMs)};
+    return {Velmora::medianOf(frameMs), Velmora::medianOf(updateMs), Velmora::medianOf(cpuMs), times.calls};
+}
+
+// A graphics card times its steps itself; stopping it after each would time a frame the game never runs.
+bool timesStepsItself() {
+    return Velmora::rendererKind == Velmora::RendererKind::Hardware;
+}
+
+std::unique_ptr<Velmora::StepClock> stepClockForRenderer() {
+    if (timesStepsItself()) {
+        return std::make_unique<Velmora::TimestampStepClock>();
+    }
+    return std::make_unique<Velmora::FinishStepClock>();
 }
 
 std::array<double, Velmora::renderStepCount> medianSteps(Velmora::HeadlessGame& game, int frames) {
-    Velmora::StepClock stepClock;
+    const std::unique_ptr<Velmora::StepClock> stepClock = stepClockForRenderer();
     for (int frame = 0; frame < frames; ++frame) {
-        timedFrame(game, &stepClock);
+        timedFrame(game, stepClock.get());
     }
-    return stepClock.medians();
+    return stepClock->medians();
 }
 
 // Every item lies on the planet, so that the power-ups' step draws all three.
@@ -108,6 +138,8 @@ void measureFrameAndFloor(Velmora::HeadlessGame& game, Velmora::FrameFigures& fi
     const FrameTimes frame = medianFrame(game, figures.frames);
     figures.frameMs = frame.frameMs;
     figures.updateMs = frame.updateMs;
+    figures.frameCpuMs = frame.cpuMs;
+    figures.frameCalls = frame.calls;
     layOutShower(showerInPlay);
     figures.stepMs = medianSteps(game, figures.frames);
 
@@ -146,7 +178,8 @@ void measureAsteroidScaling(Velmora::HeadlessGame& game, Velmora::FrameFigures& 
         resetPeakMemory(figures);
         layOutShower(count);
         const FrameTimes times = medianFrame(game, figures.frames);
-        figures.scaling.push_back({count, times.frameMs, times.updateMs, peakMemorySinceResetMiB()});
+        figures.scaling.push_back(
+            {count, times.frameMs, times.updateMs, times.cpuMs, peakMemorySinceResetMiB(), times.calls});
     }
 }
 
@@ -188,6 +221,7 @@ void measureLargeShower(Velmora::HeadlessGame& game, Velmora::FrameFigures& figu
     const FrameTimes inPlay = medianFrame(game, figures.frames);
     large.updateInPlayMs = inPlay.updateMs;
     large.frameInPlayMs = inPlay.frameMs;
+    large.callsInPlay = inPlay.calls;
 }
 
 } // namespace
@@ -218,6 +252,12 @@ int main(int argc, char** argv) {
     glFinish();
     figures.startToFirstFrameSeconds = millisecondsSince(start) / 1000.0;
     figures.renderer = reinterpret_cast<const char*>(glGetString(GL_RENDERER));
+    figures.rendererKind = Velmora::rendererKindName(Velmora::rendererKind);
+    if (const char* forced = std::getenv("VELMORA_RENDERER")) {
+        figures.rendererKind += std::string(" (VELMORA_RENDERER=") + forced + ")";
+    }
+    figures.stepClock = timesStepsItself() ? "GL_TIMESTAMP queries" : "glFinish";
+    gameCalls = std::make_unique<TestSupport::GlCallCounter>();
     // A still sun gives every series the same light.
     Velmora::sunMovementEnabled = false;
 
@@ -226,6 +266,7 @@ int main(int argc, char** argv) {
     measureAsteroidScaling(game, figures);
     measureLargeShower(game, figures);
     resetPeakMemory(figures);
+    gameCalls.reset();
     if (json) {
         Velmora::printJson(figures);
     } else {

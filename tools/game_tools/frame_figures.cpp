@@ -22,6 +22,19 @@ std::string jsonString(const std::string& text) {
     return quoted + "\"";
 }
 
+std::string callsText(const TestSupport::GlCallCounts& calls) {
+    return std::to_string(calls.readBacks) + " read-backs, " + std::to_string(calls.clientWaits) +
+           " client waits, " + std::to_string(calls.finishes) + " glFinish, " +
+           std::to_string(calls.instancedDraws) + " instanced draws";
+}
+
+std::string callsJson(const TestSupport::GlCallCounts& calls) {
+    return "{\"readBacks\":" + std::to_string(calls.readBacks) +
+           ",\"clientWaits\":" + std::to_string(calls.clientWaits) +
+           ",\"finishes\":" + std::to_string(calls.finishes) +
+           ",\"instancedDraws\":" + std::to_string(calls.instancedDraws) + "}";
+}
+
 void printStepsJson(const FrameFigures& figures) {
     std::printf("\"passes\":[");
     for (size_t step = 0; step < renderStepNames.size(); ++step) {
@@ -35,17 +48,19 @@ void printScalingJson(const FrameFigures& figures) {
     std::printf("\"asteroidScaling\":[");
     for (size_t i = 0; i < figures.scaling.size(); ++i) {
         const AsteroidScaling& row = figures.scaling[i];
-        std::printf("%s{\"asteroidsInPlay\":%d,\"frameMs\":%.3f,\"updateMs\":%.3f,\"peakMemoryMiB\":%.1f}",
-                    i == 0 ? "" : ",", row.asteroidsInPlay, row.frameMs, row.updateMs, row.peakMemoryMiB);
+        std::printf("%s{\"asteroidsInPlay\":%d,\"frameMs\":%.3f,\"cpuMs\":%.3f,\"updateMs\":%.3f,"
+                    "\"peakMemoryMiB\":%.1f,\"calls\":%s}",
+                    i == 0 ? "" : ",", row.asteroidsInPlay, row.frameMs, row.cpuMs, row.updateMs,
+                    row.peakMemoryMiB, callsJson(row.calls).c_str());
     }
     std::printf("],");
 }
 
 void printLargeShowerJson(const LargeShower& shower) {
     std::printf("\"largeShower\":{\"asteroids\":%d,\"setUpMs\":%.3f,\"updateBeforeEnterMs\":%.3f,"
-                "\"asteroidsInPlay\":%d,\"updateInPlayMs\":%.3f,\"frameInPlayMs\":%.3f},",
+                "\"asteroidsInPlay\":%d,\"updateInPlayMs\":%.3f,\"frameInPlayMs\":%.3f,\"callsInPlay\":%s},",
                 shower.asteroids, shower.setUpMs, shower.updateBeforeEnterMs, shower.inPlay,
-                shower.updateInPlayMs, shower.frameInPlayMs);
+                shower.updateInPlayMs, shower.frameInPlayMs, callsJson(shower.callsInPlay).c_str());
 }
 
 } // namespace
@@ -61,6 +76,8 @@ double medianOf(std::vector<double> values) {
 
 void printText(const FrameFigures& figures) {
     std::printf("renderer: %s\n", figures.renderer.c_str());
+    std::printf("renderer kind: %s; steps timed by %s\n", figures.rendererKind.c_str(),
+                figures.stepClock.c_str());
     std::printf("medians of %d frames at 1280 x 720 (scene %d x %d, shadow map %d x %d)\n", figures.frames,
                 SceneFramebuffer::width, SceneFramebuffer::height, ShadowMap::size, ShadowMap::size);
     std::printf("start to first frame: %.2f s\n", figures.startToFirstFrameSeconds);
@@ -69,12 +86,13 @@ void printText(const FrameFigures& figures) {
                     figures.floorStepMs[step]);
     }
     std::printf("update: %.1f ms\n", figures.updateMs);
-    std::printf("frame: %.1f ms (%.1f fps), floor %.1f ms\n", figures.frameMs, 1000.0 / figures.frameMs,
-                figures.floorFrameMs);
+    std::printf("frame: %.1f ms (%.1f fps), CPU %.1f ms, floor %.1f ms\n", figures.frameMs,
+                1000.0 / figures.frameMs, figures.frameCpuMs, figures.floorFrameMs);
+    std::printf("calls per frame: %s\n", callsText(figures.frameCalls).c_str());
     std::printf("ratio to floor: %.2f\n", figures.frameMs / figures.floorFrameMs);
     for (const AsteroidScaling& row : figures.scaling) {
-        std::printf("asteroids in play %d: frame %.1f ms, update %.2f ms\n", row.asteroidsInPlay, row.frameMs,
-                    row.updateMs);
+        std::printf("asteroids in play %d: frame %.1f ms, CPU %.1f ms, update %.2f ms; %s\n",
+                    row.asteroidsInPlay, row.frameMs, row.cpuMs, row.updateMs, callsText(row.calls).c_str());
     }
     for (const AsteroidScaling& row : figures.scaling) {
         std::printf("peak memory with %d asteroids in play: %.1f MiB\n", row.asteroidsInPlay,
@@ -83,20 +101,23 @@ void printText(const FrameFigures& figures) {
     const LargeShower& shower = figures.largeShower;
     std::printf(
         "shower %d: set-up %.1f ms, update before Enter %.2f ms, update with %d in play %.2f ms, frame "
-        "with %d in play %.1f ms\n",
+        "with %d in play %.1f ms; %s\n",
         shower.asteroids, shower.setUpMs, shower.updateBeforeEnterMs, shower.inPlay, shower.updateInPlayMs,
-        shower.inPlay, shower.frameInPlayMs);
+        shower.inPlay, shower.frameInPlayMs, callsText(shower.callsInPlay).c_str());
     std::printf("peak memory: %.1f MiB (%.1f MiB before the asteroid scaling)\n", figures.peakMemoryMiB,
                 figures.gamePeakMemoryMiB);
 }
 
 void printJson(const FrameFigures& figures) {
-    std::printf("{\"renderer\":%s,\"frames\":%d,\"startToFirstFrameSeconds\":%.3f,",
-                jsonString(figures.renderer).c_str(), figures.frames, figures.startToFirstFrameSeconds);
+    std::printf("{\"renderer\":%s,\"rendererKind\":%s,\"stepClock\":%s,\"frames\":%d,"
+                "\"startToFirstFrameSeconds\":%.3f,",
+                jsonString(figures.renderer).c_str(), jsonString(figures.rendererKind).c_str(),
+                jsonString(figures.stepClock).c_str(), figures.frames, figures.startToFirstFrameSeconds);
     printStepsJson(figures);
-    std::printf("\"updateMs\":%.3f,\"frameMs\":%.3f,\"floorFrameMs\":%.3f,\"ratioToFloor\":%.3f,",
-                figures.updateMs, figures.frameMs, figures.floorFrameMs,
-                figures.frameMs / figures.floorFrameMs);
+    std::printf("\"updateMs\":%.3f,\"frameMs\":%.3f,\"frameCpuMs\":%.3f,\"frameCalls\":%s,"
+                "\"floorFrameMs\":%.3f,\"ratioToFloor\":%.3f,",
+                figures.updateMs, figures.frameMs, figures.frameCpuMs, callsJson(figures.frameCalls).c_str(),
+                figures.floorFrameMs, figures.frameMs / figures.floorFrameMs);
     printScalingJson(figures);
     printLargeShowerJson(figures.largeShower);
     std::printf("\"gamePeakMemoryMiB\":%.1f,\"peakMemoryMiB\":%.1f}\n", figures.gamePeakMemoryMiB,

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/render_step_timer.hpp"
+#include "support/gl_call_counter.hpp"
 
 #include <array>
 #include <string>
@@ -12,8 +13,10 @@ struct AsteroidScaling {
     int asteroidsInPlay = 0;
     double frameMs = 0.0;
     double updateMs = 0.0;
+    double cpuMs = 0.0;
     // The peak over this series alone.
     double peakMemoryMiB = 0.0;
+    TestSupport::GlCallCounts calls;
 };
 
 // A shower as large as the settings allow: what it costs to set up, to carry before Enter and with a second
@@ -25,17 +28,23 @@ struct LargeShower {
     double updateBeforeEnterMs = 0.0;
     double updateInPlayMs = 0.0;
     double frameInPlayMs = 0.0;
+    TestSupport::GlCallCounts callsInPlay;
 };
 
-// Everything one benchmark run measures; times are medians over the run's frames, in milliseconds.
+// Everything one benchmark run measures; times are medians over the run's frames, in milliseconds, and each
+// series' calls those of one of its frames. A frame's CPU time ends when it is sent and swapped.
 struct FrameFigures {
     std::string renderer;
+    std::string rendererKind;
+    std::string stepClock;
     int frames = 0;
     double startToFirstFrameSeconds = 0.0;
     std::array<double, renderStepCount> stepMs{};
     std::array<double, renderStepCount> floorStepMs{};
     double updateMs = 0.0;
     double frameMs = 0.0;
+    double frameCpuMs = 0.0;
+    TestSupport::GlCallCounts frameCalls;
     double floorFrameMs = 0.0;
     std::vector<AsteroidScaling> scaling;
     LargeShower largeShower;

@@ -2,21 +2,7 @@
 
 #include "frame_figures.hpp"
 
-#include <GL/glew.h>
-
 namespace Velmora {
-
-void StepClock::start() {
-    glFinish();
-    mark = std::chrono::steady_clock::now();
-}
-
-void StepClock::stepFinished(RenderStep step) {
-    glFinish();
-    const auto now = std::chrono::steady_clock::now();
-    times[static_cast<size_t>(step)].push_back(std::chrono::duration<double, std::milli>(now - mark).count());
-    mark = now;
-}
 
 std::array<double, renderStepCount> StepClock::medians() const {
     std::array<double, renderStepCount> result{};
@@ -24,6 +10,10 @@ std::array<double, renderStepCount> StepClock::medians() const {
         result[step] = medianOf(times[step]);
     }
     return result;
+}
+
+void StepClock::record(RenderStep step, double milliseconds) {
+    times[static_cast<size_t>(step)].push_back(milliseconds);
 }
 
 } // namespace Velmora

@@ -1,0 +1,36 @@
+#include "render/renderer_kind.hpp"
+
+#include <gtest/gtest.h>
+
+namespace Velmora {
+namespace {
+
+TEST(RendererKindTest, CpuRasterizersAreSoftwareWhateverWrapsThem) {
+    for (const char* name :
+         {"llvmpipe (LLVM 15.0.6, 256 bits)", "softpipe", "Software Rasterizer",
+          "SWR (LLVM 12.0.0, 256 bits)", "virgl (LLVMPIPE (LLVM 15.0.6, 256 bits))",
+          "D3D12 (Microsoft Basic Render Driver)", "zink (Lavapipe (LLVM 15.0.6, 256 bits))"}) {
+        EXPECT_EQ(rendererKindOf(name), RendererKind::Software) << name;
+    }
+    // A card's name may carry the compiler Mesa builds its shaders with, or letters that spell "swr" inside a
+    // word.
+    for (const char* name : {"NVIDIA GeForce RTX 3060/PCIe/SSE2",
+                             "AMD Radeon RX 6600 (navi23, LLVM 15.0.6, DRM 3.49, 6.1.0-18-amd64)",
+                             "Mesa Intel(R) UHD Graphics 620 (KBL GT2)", "virgl",
+                             "D3D12 (NVIDIA GeForce GTX 1660)", "ANSWRX Graphics", ""}) {
+        EXPECT_EQ(rendererKindOf(name), RendererKind::Hardware) << name;
+    }
+}
+
+TEST(RendererKindTest, OverrideNamesEitherKindAndAnythingElseLeavesTheName) {
+    EXPECT_EQ(chosenRendererKind("hardware", "llvmpipe (LLVM 15.0.6, 256 bits)"), RendererKind::Hardware);
+    EXPECT_EQ(chosenRendererKind("software", "NVIDIA GeForce RTX 3060/PCIe/SSE2"), RendererKind::Software);
+    for (const char* other : {"Hardware", "gpu", ""}) {
+        EXPECT_EQ(chosenRendererKind(other, "llvmpipe (LLVM 15.0.6, 256 bits)"), RendererKind::Software)
+            << other;
+    }
+    EXPECT_EQ(chosenRendererKind(nullptr, "NVIDIA GeForce RTX 3060/PCIe/SSE2"), RendererKind::Hardware);
+}
+
+} // namespace
+} // namespace Velmora
