@@ -79,5 +79,6 @@ bool printRenderedCount = false;
 bool backfaceCulling = false;
 bool asteroidsStarted = false;
 bool gameLost = false;
+bool onScreenMessages = false;
 
 } // namespace Velmora
