@@ -14,6 +14,7 @@
 #include <functional>
 #include <glm/gtc/matrix_transform.hpp>
 #include <gtest/gtest.h>
+#include <memory>
 
 namespace Velmora {
 namespace {
@@ -177,10 +178,31 @@ TEST(FrameSteps, ShortFramesAreOneStepLongFramesStepsOfASixtiethAtMostUpToTheCap
         EXPECT_GT(steps.length, FrameSteps::longestStep / 2.0) << frameTime;
         EXPECT_NEAR(steps.count * steps.length, frameTime, 1e-9);
     }
-    // A machine waking after an hour plays the hour in a bounded number of steps, losing none of it.
+    // A game stopped for an hour plays 4 s of it, in steps no longer than any other.
     const FrameSteps resumed = FrameSteps::split(3600.0);
     EXPECT_EQ(resumed.count, FrameSteps::mostSteps);
-    EXPECT_NEAR(resumed.count * resumed.length, 3600.0, 1e-6);
+    EXPECT_EQ(resumed.length, FrameSteps::longestStep);
+}
+
+TEST(FrameRateFairness, AStallOfMinutesPlaysTheFirstFourSecondsAsSixtiethsDo) {
+    const auto play = [](double frameTime, double seconds) {
+        std::srand(5);
+        auto scenario = std::make_unique<Scenario>(50.0, 8.0);
+        const Outcome outcome = scenario->play(seconds, frameTime);
+        return std::make_pair(outcome, std::move(scenario));
+    };
+    const auto [reference, referenceScenario] = play(1.0 / 60.0, 4.0);
+    for (double stall : {900.0, 3600.0}) {
+        const auto [outcome, scenario] = play(stall, stall);
+        EXPECT_EQ(outcome.lives, reference.lives) << stall;
+        EXPECT_NEAR(scenario->shower.elapsedTime, 4.0, 1e-9);
+        for (std::size_t rock = 0; rock < scenario->shower.asteroidList.size(); ++rock) {
+            const glm::mat4& place = scenario->shower.asteroidList[rock].modelMatrix;
+            EXPECT_EQ(place, referenceScenario->shower.asteroidList[rock].modelMatrix)
+                << stall << " " << rock;
+            EXPECT_GT(glm::length(glm::vec3(place[3])), AsteroidShower::surfaceRadius - 0.0125f);
+        }
+    }
 }
 
 } // namespace
