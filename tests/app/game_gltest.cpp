@@ -16,6 +16,7 @@
 #include "support/game_in_window.hpp"
 #include "support/gl_context.hpp"
 #include "support/gl_pixels.hpp"
+#include "support/start_placement.hpp"
 #include "world/asteroid_spawner.hpp"
 #include "world/decoration_items.hpp"
 #include "world/life_power_up.hpp"
@@ -27,6 +28,7 @@
 
 #include <GLFW/glfw3.h>
 #include <array>
+#include <cmath>
 #include <cstdlib>
 #include <gtest/gtest.h>
 #include <memory>
@@ -367,6 +369,29 @@ TEST_F(GameGL, OneLongFrameIsPlayedInStepsAsSixtyShortOnes) {
         EXPECT_TRUE(asteroid.impacted);
     }
     shieldPowerUp->effectDuration = 5.0;
+}
+
+TEST_F(GameGL, EveryFrameTimePlaysExactlyItsTimeAsSixtiethsDo) {
+    // A second of walking into the shower, at frames shorter than, equal to and longer than a sixtieth.
+    const auto playOneSecond = [](double frameTime) {
+        TestSupport::GameInWindow::restore();
+        sunMovementEnabled = false;
+        asteroidsStarted = true;
+        PadActions walk;
+        walk.walk.forward = 1;
+        for (long frame = std::lround(1.0 / frameTime); frame > 0; --frame) {
+            advanceGame(frameTime, walk);
+        }
+        return std::make_pair(asteroids->shower->elapsedTime, player->position());
+    };
+    const auto [referenceClock, referencePlace] = playOneSecond(1.0 / 60.0);
+    EXPECT_NEAR(referenceClock, 1.0, 1e-9);
+    EXPECT_GT(glm::distance(referencePlace, TestSupport::partAtStart().position()), 0.3f);
+    for (double frameTime : {1.0 / 120.0, 0.25, 1.0}) {
+        const auto [clock, place] = playOneSecond(frameTime);
+        EXPECT_NEAR(clock, 1.0, 1e-9) << frameTime;
+        EXPECT_LT(glm::distance(place, referencePlace), 1e-3f) << frameTime;
+    }
 }
 
 TEST_F(GameGL, SamplingKeysSetTheFiltersTheyAnnounce) {
