@@ -112,6 +112,9 @@ TEST(OcclusionGridTest, DepthBufferHidesWhatLiesBehindEveryPixelOfIt) {
     grid.addDepths(depths, width, height);
     EXPECT_TRUE(grid.hides({1.0f, 0.5f, -4.0f}, 0.2f));
     EXPECT_FALSE(grid.hides({1.0f, 0.5f, -2.9f}, 0.2f));
+    // Three steps of the depth buffer behind the wall: within what the rounding of stored depths can swap.
+    const float depthStep = 9.0f * (20.0f - 0.01f) / (0.01f * 20.0f * 16777216.0f);
+    EXPECT_FALSE(grid.hides({1.0f, 0.5f, -3.2f - 3.0f * depthStep}, 0.2f));
     // Over the hole: the pixel at the picture's centre.
     EXPECT_FALSE(grid.hides({0.0f, 0.0f, -4.0f}, 0.05f));
     // Where nothing was drawn, nothing is hidden.
