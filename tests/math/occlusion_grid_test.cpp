@@ -163,6 +163,19 @@ TEST(MeshBoundsTest, InnerBallTouchesTheSurfaceAndOuterHoldsEveryVertex) {
     EXPECT_LE(cube.innerRadius, sampledNearest(positions, indices) + 1e-6f);
     EXPECT_GT(cube.innerRadius, sampledNearest(positions, indices) - 0.005f);
     EXPECT_NEAR(cube.outerRadius, std::sqrt(0.75f), 1e-6f);
+
+    // Single triangles nearest to the origin at a corner, on an edge and inside, their corners in every
+    // order.
+    const std::vector<std::vector<float>> triangles = {
+        {1, 1, 1, 2, 1, 1, 1, 2, 1}, {-1, 1, 1, 1, 1, 1, 0, 2, 1}, {-1, -1, 1, 1, -1, 1, 0, 1, 1}};
+    const std::vector<std::vector<std::uint32_t>> orders = {{0, 1, 2}, {1, 2, 0}, {2, 0, 1},
+                                                            {0, 2, 1}, {2, 1, 0}, {1, 0, 2}};
+    for (const std::vector<float>& triangle : triangles) {
+        for (const std::vector<std::uint32_t>& order : orders) {
+            EXPECT_NEAR(MeshBounds::of(triangle, order).innerRadius, sampledNearest(triangle, order), 1e-5f)
+                << triangle[0] << " " << triangle[1] << ", order " << order[0] << order[1] << order[2];
+        }
+    }
 }
 
 } // namespace
