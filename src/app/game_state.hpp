@@ -100,7 +100,7 @@ extern bool printRenderedCount;
 extern bool backfaceCulling;
 extern bool asteroidsStarted;
 extern bool gameLost;
-// Lines of play also shown in the window (--on-screen-messages).
+// lines of play also shown in the window
 extern bool onScreenMessages;
 
 } // namespace Velmora
