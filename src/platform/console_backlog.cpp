@@ -3,7 +3,7 @@
 #include <cerrno>
 #include <chrono>
 #include <fcntl.h>
-#include <poll.h>
+#include <thread>
 #include <unistd.h>
 
 namespace Velmora {
@@ -39,13 +39,10 @@ void ConsoleBacklog::drainBeforeExit() {
             left = waiting.size();
             lastProgress = Clock::now();
         }
-        const auto waited = Clock::now() - lastProgress;
-        if (waited >= patience) {
+        if (Clock::now() - lastProgress >= patience) {
             return;
         }
-        pollfd output{descriptor, POLLOUT, 0};
-        const auto rest = std::chrono::duration_cast<std::chrono::milliseconds>(patience - waited);
-        poll(&output, 1, static_cast<int>(rest.count()) + 1);
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
     }
 }
 
