@@ -33,6 +33,7 @@
 #include <gtest/gtest.h>
 #include <memory>
 #include <utility>
+#include <vector>
 
 using namespace Velmora;
 using TestSupport::brightness;
@@ -373,25 +374,20 @@ TEST_F(GameGL, OneLongFrameIsPlayedInStepsAsSixtyShortOnes) {
 
 TEST_F(GameGL, EveryFrameTimePlaysExactlyItsTimeAsSixtiethsDo) {
     // A second of walking into the shower, at frames shorter than, equal to and longer than a sixtieth.
-    const auto playOneSecond = [](double frameTime) {
+    PadActions walk;
+    walk.walk.forward = 1;
+    std::vector<glm::vec3> places;
+    for (double frameTime : {1.0 / 60.0, 1.0 / 120.0, 0.25, 1.0}) {
         TestSupport::GameInWindow::restore();
-        sunMovementEnabled = false;
         asteroidsStarted = true;
-        PadActions walk;
-        walk.walk.forward = 1;
         for (long frame = std::lround(1.0 / frameTime); frame > 0; --frame) {
             advanceGame(frameTime, walk);
         }
-        return std::make_pair(asteroids->shower->elapsedTime, player->position());
-    };
-    const auto [referenceClock, referencePlace] = playOneSecond(1.0 / 60.0);
-    EXPECT_NEAR(referenceClock, 1.0, 1e-9);
-    EXPECT_GT(glm::distance(referencePlace, TestSupport::partAtStart().position()), 0.3f);
-    for (double frameTime : {1.0 / 120.0, 0.25, 1.0}) {
-        const auto [clock, place] = playOneSecond(frameTime);
-        EXPECT_NEAR(clock, 1.0, 1e-9) << frameTime;
-        EXPECT_LT(glm::distance(place, referencePlace), 1e-3f) << frameTime;
+        EXPECT_NEAR(asteroids->shower->elapsedTime, 1.0, 1e-9) << frameTime;
+        places.push_back(player->position());
+        EXPECT_LT(glm::distance(places.back(), places[0]), 1e-3f) << frameTime;
     }
+    EXPECT_GT(glm::distance(places[0], TestSupport::partAtStart().position()), 0.3f);
 }
 
 TEST_F(GameGL, SamplingKeysSetTheFiltersTheyAnnounce) {

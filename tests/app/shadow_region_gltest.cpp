@@ -112,13 +112,9 @@ TEST_F(ShadowRegionGL, BlurOfTheCastersRegionMatchesTheBlurOfTheWholeMap) {
     }
     // A made-up map whose casters reach the rim of the disk promised to the blur, beyond any of the game's.
     std::vector<float> rim(static_cast<size_t>(size * size), 1.0f);
-    for (int y = 0; y < size; ++y) {
-        for (int x = 0; x < size; ++x) {
-            const double distance = fromCentre(x, y);
-            if (distance <= ShadowMap::casterTexelRadius - 1 && distance > ShadowMap::casterTexelRadius - 6) {
-                rim[static_cast<size_t>(y * size + x)] = 0.4f;
-            }
-        }
+    for (size_t texel = 0; texel < rim.size(); ++texel) {
+        const double distance = fromCentre(static_cast<int>(texel % size), static_cast<int>(texel / size));
+        rim[texel] = std::abs(distance - ShadowMap::casterTexelRadius + 3.5) <= 2.5 ? 0.4f : 1.0f;
     }
     glBindTexture(GL_TEXTURE_2D, shadowMap->depthTexture);
     glTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, size, size, GL_DEPTH_COMPONENT, GL_FLOAT, rim.data());

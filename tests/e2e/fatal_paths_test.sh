@@ -99,7 +99,7 @@ expect_output "start displaying framerate"
 
 # A reader that has stopped reading: the game plays on and Escape still ends it.
 launch_into_deaf_reader() {
-  exec python3 "$(dirname "$0")/deaf_reader.py" "$GAME_DIR/velmora" "$OUTPUT"
+  exec python3 "$(dirname "$0")/deaf_reader.py" "$GAME_DIR/velmora"
 }
 CASE="standard output nobody reads"
 prepare_game

@@ -166,15 +166,14 @@ TEST(MeshBoundsTest, InnerBallTouchesTheSurfaceAndOuterHoldsEveryVertex) {
 
     // Single triangles nearest to the origin at a corner, on an edge and inside, their corners in every
     // order.
-    const std::vector<std::vector<float>> triangles = {
-        {1, 1, 1, 2, 1, 1, 1, 2, 1}, {-1, 1, 1, 1, 1, 1, 0, 2, 1}, {-1, -1, 1, 1, -1, 1, 0, 1, 1}};
-    const std::vector<std::vector<std::uint32_t>> orders = {{0, 1, 2}, {1, 2, 0}, {2, 0, 1},
-                                                            {0, 2, 1}, {2, 1, 0}, {1, 0, 2}};
-    for (const std::vector<float>& triangle : triangles) {
-        for (const std::vector<std::uint32_t>& order : orders) {
+    for (const std::vector<float>& triangle :
+         {std::vector<float>{1, 1, 1, 2, 1, 1, 1, 2, 1}, std::vector<float>{-1, 1, 1, 1, 1, 1, 0, 2, 1},
+          std::vector<float>{-1, -1, 1, 1, -1, 1, 0, 1, 1}}) {
+        std::vector<std::uint32_t> order{0, 1, 2};
+        do {
             EXPECT_NEAR(MeshBounds::of(triangle, order).innerRadius, sampledNearest(triangle, order), 1e-5f)
                 << triangle[0] << " " << triangle[1] << ", order " << order[0] << order[1] << order[2];
-        }
+        } while (std::next_permutation(order.begin(), order.end()));
     }
 }
 

