@@ -44,7 +44,12 @@ configure_file(${PROJECT_SOURCE_DIR}/packaging/copyright.in ${VELMORA_PACKAGING_
 
 configure_file(${PROJECT_SOURCE_DIR}/packaging/${VELMORA_APP_ID}.metainfo.xml.in
     ${VELMORA_PACKAGING_DIR}/${VELMORA_APP_ID}.metainfo.xml @ONLY)
-configure_file(${PROJECT_SOURCE_DIR}/packaging/velmora.6.in ${VELMORA_PACKAGING_DIR}/velmora.6 @ONLY)
+configure_file(${PROJECT_SOURCE_DIR}/packaging/velmora.6.in ${VELMORA_PACKAGING_DIR}/velmora.6.template @ONLY)
+add_custom_command(
+    OUTPUT ${VELMORA_PACKAGING_DIR}/velmora.6
+    COMMAND velmora_manual_page ${VELMORA_PACKAGING_DIR}/velmora.6.template ${VELMORA_PACKAGING_DIR}/velmora.6
+    DEPENDS velmora_manual_page ${VELMORA_PACKAGING_DIR}/velmora.6.template
+    COMMENT "Writing the manual page with the table of controls")
 configure_file(${PROJECT_SOURCE_DIR}/packaging/changelog ${VELMORA_PACKAGING_DIR}/changelog COPYONLY)
 # Debian wants manual pages and changelogs compressed to the maximum and without a time stamp, so that a rebuild
 # gives the same bytes.

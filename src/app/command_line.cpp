@@ -1,71 +1,146 @@
 #include "app/command_line.hpp"
 
+#include "app/controls_table.hpp"
 #include "app/data_folder.hpp"
 #include "app/game_loop.hpp"
+#include "app/launch_options.hpp"
 #include "app/settings_files.hpp"
 
+#include <cerrno>
+#include <cstring>
+#include <getopt.h>
 #include <iostream>
+#include <sstream>
 #include <string>
+#include <vector>
 
 namespace Velmora {
 namespace {
 
-const char* const usageLine = "Usage: velmora [--help | --version]";
+constexpr std::size_t helpWidth = 80;
+// Where the text of an option or a control starts, after its name.
+constexpr std::size_t textColumn = 24;
 
-// The folders are those this very run would read from.
-void printSettingsFolders() {
-    const std::filesystem::path own = userSettingsFolder();
-    std::cout << "Each is read from " << (own.empty() ? "$XDG_CONFIG_HOME/velmora" : own.string())
-              << "/ where it is there, else from\n"
-              << (dataFolder() / "Config").string() << "/.\n";
+const option longOptions[] = {
+    {"help", no_argument, nullptr, 'h'},
+    {"version", no_argument, nullptr, 'v'},
+    {"fullscreen", no_argument, nullptr, 'f'},
+    {"window", no_argument, nullptr, 'w'},
+    {"on-screen-messages", no_argument, nullptr, 'm'},
+    {nullptr, 0, nullptr, 0},
+};
+
+// One entry of a list: its name indented, then its text from textColumn on, wrapped at helpWidth.
+void printEntry(std::ostream& out, const std::string& name, const std::string& text) {
+    const std::string indent(textColumn, ' ');
+    out << "  " << name;
+    const std::size_t nameEnd = 2 + name.size();
+    out << (nameEnd < textColumn ? std::string(textColumn - nameEnd, ' ') : "\n" + indent);
+    std::size_t column = textColumn;
+    std::istringstream words(text);
+    for (std::string word; words >> word;) {
+        if (column > textColumn && column + 1 + word.size() > helpWidth) {
+            out << "\n" << indent;
+            column = textColumn;
+        } else if (column > textColumn) {
+            out << ' ';
+            ++column;
+        }
+        out << word;
+        column += word.size();
+    }
+    out << "\n";
 }
 
-void printHelp() {
-    std::cout
-        << usageLine << "\n"
-        << "Walk a tiny planet and dodge the asteroid shower.\n"
-           "\n"
-           "Options:\n"
-           "  --help       print this help and exit\n"
-           "  --version    print the version and exit\n"
-           "Without an argument the game starts.\n"
-           "\n"
-           "Keys:\n"
-           "  W A S D      walk, relative to the camera\n"
-           "  mouse        orbit the camera; with the middle button held, tilt it\n"
-           "  wheel        zoom\n"
-           "  Enter        start the asteroid shower\n"
-           "  Space        pause and continue\n"
-           "  Escape       quit\n"
-           "  F2 to F11    frame rate, wireframe, sampling, mip-mapping, edge mode, drawn objects,\n"
-           "               culling, transparency, sun movement, face culling\n"
-           "\n"
-           "Gamepad: left stick or d-pad walk, right stick orbits and tilts, shoulders or triggers zoom,\n"
-           "  A starts the shower, Start pauses, Back quits.\n"
-           "\n"
-           "Settings files, one value a line (see velmora(6)):\n"
-           "  fullscreenConfig.txt       true or false, the window's width, its height\n"
-           "  asteroidSpawnerConfig.txt  asteroids per second, the shower's length in seconds\n";
-    printSettingsFolders();
+// The folders are those this very run would read from.
+void printSettingsFolders(std::ostream& out) {
+    const std::filesystem::path own = userSettingsFolder();
+    const std::string installed = (dataFolder() / "Config").string() + "/";
+    if (own.empty()) {
+        out << "Each is read from\n  " << installed
+            << "\n(HOME and XDG_CONFIG_HOME name no settings folder of the player's own).\n";
+        return;
+    }
+    out << "Each is read from\n  " << own.string() << "/\nwhere it is there, else from\n  " << installed
+        << "\n";
+}
+
+std::string helpText() {
+    std::ostringstream out;
+    out << "Usage: velmora [--fullscreen | --window] [--on-screen-messages]\n"
+           "       velmora --help | --version\n"
+           "Walk a tiny planet and dodge the asteroid shower.\n\nOptions:\n";
+    printEntry(out, "--fullscreen", "play fullscreen, whatever fullscreenConfig.txt says");
+    printEntry(out, "--window", "play in a window, whatever fullscreenConfig.txt says");
+    printEntry(out, "--on-screen-messages", "show the lines of play in the window too");
+    printEntry(out, "--help", "print this help and exit");
+    printEntry(out, "--version", "print the version and exit");
+    out << "Without an option the game starts as its settings files say.\n\n"
+           "Controls (the gamepad's in brackets):\n";
+    for (const ControlRow& row : controlRows()) {
+        const std::string pad = *row.gamepad == '\0' ? "" : std::string(" [") + row.gamepad + "]";
+        printEntry(out, row.keys, row.action + pad);
+    }
+    out << "\nSettings files, one value a line (see velmora(6)):\n";
+    printEntry(out, "fullscreenConfig.txt", "true or false, the window's width, its height");
+    printEntry(out, "asteroidSpawnerConfig.txt", "asteroids per second, the shower's length in seconds");
+    printSettingsFolders(out);
+    return out.str();
+}
+
+// The answer of --help or --version; a failure to write it is a failure of the run, said on standard error.
+int answer(const std::string& text) {
+    std::cout << text << std::flush;
+    if (!std::cout) {
+        const int error = errno;
+        std::cerr << "velmora: cannot write to standard output: " << std::strerror(error) << "\n";
+        return 1;
+    }
+    return 0;
+}
+
+int refuse(const std::string& reason) {
+    if (!reason.empty()) {
+        std::cerr << "velmora: " << reason << "\n";
+    }
+    std::cerr << "Try 'velmora --help' for more information.\n";
+    return 2;
 }
 
 } // namespace
 
 int runCommandLine(int argc, const char* const* argv) {
-    if (argc <= 1) {
-        return runGame();
+    // getopt names the program by the first argument in its messages: the game's own name, however started.
+    std::vector<char*> arguments = {const_cast<char*>("velmora")};
+    for (int i = 1; i < argc; ++i) {
+        arguments.push_back(const_cast<char*>(argv[i]));
     }
-    const std::string argument = argv[1];
-    if (argc == 2 && argument == "--help") {
-        printHelp();
-        return 0;
+    arguments.push_back(nullptr);
+    LaunchOptions options;
+    // Zero starts getopt afresh, whatever an earlier parse left.
+    optind = 0;
+    for (int option = 0; (option = getopt_long(argc, arguments.data(), "", longOptions, nullptr)) != -1;) {
+        switch (option) {
+        case 'h':
+            return answer(helpText());
+        case 'v':
+            return answer(std::string("velmora ") + VELMORA_VERSION + "\n");
+        case 'f':
+        case 'w':
+            options.fullscreen = option == 'f';
+            break;
+        case 'm':
+            options.onScreenMessages = true;
+            break;
+        default:
+            // getopt has named the option on standard error.
+            return refuse("");
+        }
     }
-    if (argc == 2 && argument == "--version") {
-        std::cout << "velmora " << VELMORA_VERSION << "\n";
-        return 0;
+    if (optind < argc) {
+        return refuse(std::string("unexpected argument '") + arguments[optind] + "'");
     }
-    std::cerr << usageLine << "\n";
-    return 2;
+    return runGame(options);
 }
 
 } // namespace Velmora

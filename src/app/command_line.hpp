@@ -2,9 +2,10 @@
 
 namespace Velmora {
 
-// Starts the game when there is no argument; answers --help and --version on standard output, and refuses any
-// other argument with a usage line on standard error. Returns the process exit status: 2 for a refused
-// argument.
+// Starts the game with the options given (--fullscreen, --window, --on-screen-messages); answers --help and
+// --version on standard output. An unknown option or any other argument is named on standard error with a
+// pointer to --help. Returns the process exit status: 2 for a refused argument, 1 when the answer could not
+// be written.
 int runCommandLine(int argc, const char* const* argv);
 
 } // namespace Velmora

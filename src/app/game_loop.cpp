@@ -7,7 +7,9 @@
 #include "app/gamepad_input.hpp"
 #include "app/glfw_gamepad_source.hpp"
 #include "app/input.hpp"
+#include "app/launch_options.hpp"
 #include "platform/console.hpp"
+#include "platform/console_backlog.hpp"
 #include "platform/sound.hpp"
 
 #include <GL/glew.h>
@@ -18,14 +20,15 @@
 namespace Velmora {
 namespace {
 
-void startUp() {
+void startUp(const LaunchOptions& options) {
     prepareConsole();
+    onScreenMessages = options.onScreenMessages;
     enterDataFolder();
     std::srand(static_cast<unsigned int>(std::time(nullptr)));
     if (glfwInit() == GLFW_FALSE) {
         fatalError("Failed to init GLFW!");
     }
-    openWindow();
+    openWindow(options);
     glewExperimental = GL_TRUE;
     if (glewInit() != GLEW_OK) {
         fatalError("Failed to initialize glew!");
@@ -46,6 +49,7 @@ void runFrames() {
         const double now = glfwGetTime();
         deltaTime = now - previousFrameTime;
         previousFrameTime = now;
+        ConsoleBacklog::standardOutput().drain();
         glfwPollEvents();
         const PadActions pad = gamepad.poll(steeringFrozen(), deltaTime);
         processGamepad(pad);
@@ -64,12 +68,13 @@ void runFrames() {
 
 } // namespace
 
-int runGame() {
-    startUp();
+int runGame(const LaunchOptions& options) {
+    startUp(options);
     runFrames();
     cleanUpGame();
     closeSoundOutput();
     glfwTerminate();
+    ConsoleBacklog::standardOutput().drainBeforeExit();
     return 0;
 }
 

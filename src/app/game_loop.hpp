@@ -2,7 +2,9 @@
 
 namespace Velmora {
 
+struct LaunchOptions;
+
 // Starts the game, runs frames until Escape or a close request, cleans up; returns the process exit status.
-int runGame();
+int runGame(const LaunchOptions& options);
 
 } // namespace Velmora

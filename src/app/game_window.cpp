@@ -1,6 +1,7 @@
 #include "app/game_window.hpp"
 
 #include "app/game_state.hpp"
+#include "app/launch_options.hpp"
 #include "app/window_config.hpp"
 #include "math/camera.hpp"
 #include "platform/console.hpp"
@@ -50,10 +51,11 @@ const char* glErrorName(GLenum error) {
 
 } // namespace
 
-void openWindow() {
+void openWindow(const LaunchOptions& options) {
     auto* config = new WindowConfig();
     readFullscreenConfig(*config);
     readAsteroidSpawnerConfig(*config);
+    config->fullscreen = options.fullscreen.value_or(config->fullscreen);
     windowWidth = config->width;
     windowHeight = config->height;
     asteroidSpawnRate = config->asteroidSpawnRate;

@@ -17,9 +17,14 @@ namespace {
 // The files hold one value per line, in a fixed order, with no keys and no defaults.
 class ConfigLines {
 public:
-    explicit ConfigLines(const std::string& path) : path(path), file(path) {
-        // A missing file would otherwise read as empty lines and blame line 1.
-        if (!file.is_open() || !std::filesystem::is_regular_file(path)) {
+    explicit ConfigLines(const std::string& path) : path(path) {
+        // The kind is checked before the file is opened: opening a FIFO waits for a writer, and a device
+        // may never end. A missing file would otherwise read as empty lines and blame line 1.
+        std::error_code error;
+        if (std::filesystem::is_regular_file(path, error)) {
+            file.open(path);
+        }
+        if (!file.is_open()) {
             fatalError("Failed to open configuration file: " + path);
         }
     }
@@ -76,9 +81,11 @@ void readAsteroidSpawnerConfig(WindowConfig& config) {
     ConfigLines lines(settingsFilePath("asteroidSpawnerConfig.txt"));
     config.asteroidSpawnRate = toInt(lines.next());
     config.asteroidSpawnDuration = toInt(lines.next());
-    // Compared as a double: the product of two ints can leave the int range.
-    if (static_cast<double>(config.asteroidSpawnRate) * config.asteroidSpawnDuration >
-        AsteroidShower::maximumCount) {
+    // Compared as a double: the product of two ints can leave the int range. A negative value gives no
+    // asteroids whatever the other, so only two positive values can ask for too many.
+    if (config.asteroidSpawnRate > 0 &&
+        static_cast<double>(config.asteroidSpawnRate) * config.asteroidSpawnDuration >
+            AsteroidShower::maximumCount) {
         fatalError(lines.filePath() + " - Error: asteroids per second times seconds must not exceed " +
                    std::to_string(AsteroidShower::maximumCount));
     }

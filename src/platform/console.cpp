@@ -1,12 +1,13 @@
 #include "platform/console.hpp"
 
+#include "platform/console_backlog.hpp"
 #include "platform/fatal_exit.hpp"
 
 #include <csignal>
+#include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
 #include <functional>
-#include <iostream>
 #include <string>
 #include <unistd.h>
 #include <utility>
@@ -31,7 +32,9 @@ void prepareConsole() {
 }
 
 void printLine(const std::string& line) {
-    std::cout << line << std::endl;
+    // Whatever a tool printed through stdio goes out before the line.
+    std::fflush(stdout);
+    ConsoleBacklog::standardOutput().add(line);
     tellLineListener(line);
 }
 

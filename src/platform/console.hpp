@@ -10,7 +10,8 @@ namespace Velmora {
 // start, before anything else opens a file.
 void prepareConsole();
 
-// Every message of the game is one line on standard output, flushed at once so that it survives a fatal exit.
+// Every message of the game is one line on standard output, written at once so that it survives a fatal exit,
+// or, while the output's reader is not reading, kept in order until it does (see ConsoleBacklog).
 void printLine(const std::string& line);
 
 // Ends the program the way every fatal error does: message lines, the console pause, exit status -1.

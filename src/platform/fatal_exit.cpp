@@ -1,5 +1,7 @@
 #include "platform/fatal_exit.hpp"
 
+#include "platform/console_backlog.hpp"
+
 #include <cstdlib>
 #include <iostream>
 #include <string>
@@ -21,6 +23,7 @@ void pauseConsole() {
 } // namespace
 
 void exitAfterFatalError() {
+    ConsoleBacklog::standardOutput().drainBeforeExit();
     pauseConsole();
     std::cout.flush();
     // No clean-up runs after a fatal error: the GL context and the game objects are left to the system.

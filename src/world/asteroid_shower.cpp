@@ -43,6 +43,10 @@ void AsteroidShower::createInSpawnOrder(std::vector<std::pair<double, std::size_
 }
 
 int AsteroidShower::asteroidCount(double spawnRate, double spawnDuration) {
+    // Two negative values would multiply to a positive count.
+    if (spawnRate < 0.0 || spawnDuration < 0.0) {
+        return 0;
+    }
     // Held before the conversion: a product beyond the int range has no defined truncation.
     const double product = std::min(spawnRate * spawnDuration, static_cast<double>(maximumCount));
     return product < 1.0 ? 0 : static_cast<int>(product);

@@ -24,8 +24,8 @@ public:
     // Draws every spawn time from rand first, then every placement, both in order of creation.
     AsteroidShower(double spawnRate, double spawnDuration);
 
-    // Rate times duration, truncated and held at maximumCount; none when the product is below 1. The settings
-    // reader refuses a larger product with a message naming its file.
+    // Rate times duration, truncated and held at maximumCount; none when the product is below 1 or either
+    // value is negative. The settings reader refuses a larger product with a message naming its file.
     static int asteroidCount(double spawnRate, double spawnDuration);
 
     // Advances the shower clock, releases the asteroids whose time has passed, stops those already inside the

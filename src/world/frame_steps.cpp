@@ -9,7 +9,10 @@ FrameSteps FrameSteps::split(double frameTime) {
         return {1, frameTime};
     }
     const double needed = std::ceil(frameTime / longestStep);
-    const int count = needed > mostSteps ? mostSteps : static_cast<int>(needed);
+    if (needed > mostSteps) {
+        return {mostSteps, longestStep};
+    }
+    const int count = static_cast<int>(needed);
     return {count, frameTime / count};
 }
 

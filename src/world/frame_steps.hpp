@@ -7,8 +7,9 @@ namespace Velmora {
 // of 1/60 s or less is one step of its own length, exactly as the frame itself.
 struct FrameSteps {
     static constexpr double longestStep = 1.0 / 60.0;
-    // Bounds the work of one frame after a stall of minutes or hours: past 4 s a frame is still played in
-    // this many steps, each then longer than 1/60 s, so that no time is lost.
+    // A frame longer than this many steps (4 s: the game was stopped, or its machine paused) plays only
+    // these and drops the rest of its time: the world moves on 4 s at most, however long the stall, and no
+    // step is ever longer than longestStep.
     static constexpr int mostSteps = 240;
 
     static FrameSteps split(double frameTime);

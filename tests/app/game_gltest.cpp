@@ -19,6 +19,7 @@
 #include "support/game_in_window.hpp"
 #include "support/gl_context.hpp"
 #include "support/gl_pixels.hpp"
+#include "support/start_placement.hpp"
 #include "world/asteroid_spawner.hpp"
 #include "world/decoration_items.hpp"
 #include "world/life_power_up.hpp"
@@ -30,10 +31,12 @@
 
 #include <GLFW/glfw3.h>
 #include <array>
+#include <cmath>
 #include <cstdlib>
 #include <gtest/gtest.h>
 #include <memory>
 #include <utility>
+#include <vector>
 
 using namespace Velmora;
 using TestSupport::brightness;
@@ -370,6 +373,24 @@ TEST_F(GameGL, OneLongFrameIsPlayedInStepsAsSixtyShortOnes) {
         EXPECT_TRUE(asteroid.impacted);
     }
     shieldPowerUp->effectDuration = 5.0;
+}
+
+TEST_F(GameGL, EveryFrameTimePlaysExactlyItsTimeAsSixtiethsDo) {
+    // A second of walking into the shower, at frames shorter than, equal to and longer than a sixtieth.
+    PadActions walk;
+    walk.walk.forward = 1;
+    std::vector<glm::vec3> places;
+    for (double frameTime : {1.0 / 60.0, 1.0 / 120.0, 0.25, 1.0}) {
+        TestSupport::GameInWindow::restore();
+        asteroidsStarted = true;
+        for (long frame = std::lround(1.0 / frameTime); frame > 0; --frame) {
+            advanceGame(frameTime, walk);
+        }
+        EXPECT_NEAR(asteroids->shower->elapsedTime, 1.0, 1e-9) << frameTime;
+        places.push_back(player->position());
+        EXPECT_LT(glm::distance(places.back(), places[0]), 1e-3f) << frameTime;
+    }
+    EXPECT_GT(glm::distance(places[0], TestSupport::partAtStart().position()), 0.3f);
 }
 
 TEST_F(GameGL, SamplingKeysSetTheFiltersTheyAnnounce) {

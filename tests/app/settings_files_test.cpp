@@ -1,4 +1,5 @@
 #include "app/settings_files.hpp"
+#include "support/fatal_exit.hpp"
 #include "support/scoped_environment.hpp"
 #include "support/test_folder.hpp"
 
@@ -45,4 +46,16 @@ TEST(SettingsFilePath, ThePlayersFileTakesThePlaceOfTheInstalledOneOfTheSameName
     std::filesystem::remove(own);
     std::filesystem::create_directory(own);
     EXPECT_EQ(settingsFilePath("fullscreenConfig.txt"), own);
+}
+
+TEST(SettingsFilePathDeathTest, AFolderWhoseContentsCannotBeKnownIsNamed) {
+    // Like a folder the player may not search, a loop of links hides whether the file is there.
+    TestFolder folder;
+    std::filesystem::create_symlink(folder.path() / "loop", folder.path() / "loop");
+    const ScopedEnvironment configHome("XDG_CONFIG_HOME", (folder.path() / "loop").c_str());
+    EXPECT_FATAL_LINE(
+        settingsFilePath("fullscreenConfig.txt"),
+        (folder.path() / "loop/velmora").string() +
+            " - Error: cannot tell whether this settings folder holds fullscreenConfig.txt: Too "
+            "many levels of symbolic links");
 }

@@ -96,17 +96,31 @@ TEST_F(ShadowRegionGL, NoCasterReachesBeyondItsDiskInTheDepthMap) {
 
 TEST_F(ShadowRegionGL, BlurOfTheCastersRegionMatchesTheBlurOfTheWholeMap) {
     const Scene::ScreenQuadModel& quad = *screenQuad->quad;
-    for (const glm::vec3& sun : {glm::normalize(player->position() + glm::vec3(0.2f, 0.5f, 0.1f)),
-                                 sunsAcrossTheTallestCasters().back()}) {
-        SCOPED_TRACE(sun.x);
-        renderFrameInSun(sun);
+    const auto expectRegionMatchesWhole = [&quad] {
         const std::vector<unsigned char> region =
             TestSupport::readTexture(shadowBlur->resultTexture, size, size);
         shadowBlur->blurWholeMap(shadowMap->depthTexture, quad.vao, quad.indexCount);
         const std::vector<unsigned char> whole =
             TestSupport::readTexture(shadowBlur->resultTexture, size, size);
         EXPECT_LE(TestSupport::largestDifference(region, whole), 1);
+    };
+    for (const glm::vec3& sun : {glm::normalize(player->position() + glm::vec3(0.2f, 0.5f, 0.1f)),
+                                 sunsAcrossTheTallestCasters().back()}) {
+        SCOPED_TRACE(sun.x);
+        renderFrameInSun(sun);
+        expectRegionMatchesWhole();
     }
+    // A made-up map whose casters reach the rim of the disk promised to the blur, beyond any of the game's.
+    std::vector<float> rim(static_cast<size_t>(size * size), 1.0f);
+    for (size_t texel = 0; texel < rim.size(); ++texel) {
+        const double distance = fromCentre(static_cast<int>(texel % size), static_cast<int>(texel / size));
+        rim[texel] = std::abs(distance - ShadowMap::casterTexelRadius + 3.5) <= 2.5 ? 0.4f : 1.0f;
+    }
+    glBindTexture(GL_TEXTURE_2D, shadowMap->depthTexture);
+    glTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, size, size, GL_DEPTH_COMPONENT, GL_FLOAT, rim.data());
+    glBindTexture(GL_TEXTURE_2D, 0);
+    shadowBlur->blur(shadowMap->depthTexture, quad.vao, quad.indexCount);
+    expectRegionMatchesWhole();
 }
 
 } // namespace

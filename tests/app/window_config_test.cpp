@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 #include <limits>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace Velmora;
 using TestSupport::TestFolder;
@@ -87,7 +89,8 @@ TEST(SpawnerConfigDeathTest, ProductBeyondTheLimitEndsTheProgram) {
         spawnerFile + " - Error: asteroids per second times seconds must not exceed 1000000";
     EXPECT_FATAL_LINE(readSpawner("1000001\n1\n"), message);
     EXPECT_FATAL_LINE(readSpawner("2147483647\n2147483647\n"), message);
-    EXPECT_FATAL_LINE(readSpawner("-99999999999\n-2\n"), message);
+    // A negative value gives no asteroids, however large the product.
+    EXPECT_EQ(readSpawner("-99999999999\n-2\n").asteroidSpawnDuration, -2);
 }
 
 TEST(SpawnerConfigDeathTest, ReportsTheFirstMissingLine) {
@@ -111,4 +114,15 @@ TEST(ConfigFilesDeathTest, MissingOrUnreadableFileNamesTheFile) {
             readAsteroidSpawnerConfig(config);
         },
         "Failed to open configuration file: " + spawnerFile);
+    // Opening a FIFO would wait for a writer: the alarm ends a reader that hangs.
+    EXPECT_FATAL_LINE(
+        {
+            alarm(10);
+            TestFolder folder;
+            std::filesystem::create_directory("Config");
+            mkfifo(fullscreenFile.c_str(), 0600);
+            WindowConfig config;
+            readFullscreenConfig(config);
+        },
+        "Failed to open configuration file: " + fullscreenFile);
 }

@@ -97,4 +97,14 @@ tap_keys_and_quit F2 F3 F8 F10
 expect_status 0
 expect_output "start displaying framerate"
 
+# A reader that has stopped reading: the game plays on and Escape still ends it.
+launch_into_deaf_reader() {
+  exec python3 "$(dirname "$0")/deaf_reader.py" "$GAME_DIR/velmora"
+}
+CASE="standard output nobody reads"
+prepare_game
+start_game launch_into_deaf_reader
+tap_keys_and_quit F2 F7 F3
+expect_status 0
+
 finish

@@ -4,11 +4,15 @@
 # whose messages stay word for word.
 source "$(dirname "$0")/lib.sh"
 
-CASE="the player's file sets the window size"
+# The file's first line gives way to the last of --fullscreen and --window, each option shortened.
+launch_in_window() {
+  exec "$GAME_DIR/velmora" --full --on --win </dev/null >"$OUTPUT" 2>"$ERRORS"
+}
+CASE="the player's file sets the window size, --window over its true"
 prepare_game
 mkdir -p "$OWN_SETTINGS"
-printf 'false\n640\n360\n' >"$OWN_SETTINGS/fullscreenConfig.txt"
-start_game
+printf 'true\n640\n360\n' >"$OWN_SETTINGS/fullscreenConfig.txt"
+start_game launch_in_window
 geometry="$(xdotool getwindowgeometry "$WINDOW_ID" | awk '/Geometry:/ { print $2 }')"
 [ "$geometry" == "640x360" ] || fail "$CASE: a window of $geometry"
 tap_keys_and_quit

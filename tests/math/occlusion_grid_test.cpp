@@ -112,6 +112,9 @@ TEST(OcclusionGridTest, DepthBufferHidesWhatLiesBehindEveryPixelOfIt) {
     grid.addDepths(depths, width, height);
     EXPECT_TRUE(grid.hides({1.0f, 0.5f, -4.0f}, 0.2f));
     EXPECT_FALSE(grid.hides({1.0f, 0.5f, -2.9f}, 0.2f));
+    // Three steps of the depth buffer behind the wall: within what the rounding of stored depths can swap.
+    const float depthStep = 9.0f * (20.0f - 0.01f) / (0.01f * 20.0f * 16777216.0f);
+    EXPECT_FALSE(grid.hides({1.0f, 0.5f, -3.2f - 3.0f * depthStep}, 0.2f));
     // Over the hole: the pixel at the picture's centre.
     EXPECT_FALSE(grid.hides({0.0f, 0.0f, -4.0f}, 0.05f));
     // Where nothing was drawn, nothing is hidden.
@@ -160,6 +163,18 @@ TEST(MeshBoundsTest, InnerBallTouchesTheSurfaceAndOuterHoldsEveryVertex) {
     EXPECT_LE(cube.innerRadius, sampledNearest(positions, indices) + 1e-6f);
     EXPECT_GT(cube.innerRadius, sampledNearest(positions, indices) - 0.005f);
     EXPECT_NEAR(cube.outerRadius, std::sqrt(0.75f), 1e-6f);
+
+    // Single triangles nearest to the origin at a corner, on an edge and inside, their corners in every
+    // order.
+    for (const std::vector<float>& triangle :
+         {std::vector<float>{1, 1, 1, 2, 1, 1, 1, 2, 1}, std::vector<float>{-1, 1, 1, 1, 1, 1, 0, 2, 1},
+          std::vector<float>{-1, -1, 1, 1, -1, 1, 0, 1, 1}}) {
+        std::vector<std::uint32_t> order{0, 1, 2};
+        do {
+            EXPECT_NEAR(MeshBounds::of(triangle, order).innerRadius, sampledNearest(triangle, order), 1e-5f)
+                << triangle[0] << " " << triangle[1] << ", order " << order[0] << order[1] << order[2];
+        } while (std::next_permutation(order.begin(), order.end()));
+    }
 }
 
 } // namespace

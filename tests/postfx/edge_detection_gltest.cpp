@@ -82,6 +82,16 @@ TEST(EdgeDetectionGL, OutlinesASilhouetteTwoTexelsWideAtEveryDistanceButNotTheFl
         EXPECT_GT(outlined, 0);
         EXPECT_LT(outlined, grey / 2);
     }
+    // A face 1.5 % nearer than the ground behind it, as the character before the grass: full ink on both
+    // sides.
+    std::vector<float> depths(static_cast<size_t>(width * height), storedDepth(1.5f * 1.015f));
+    for (int y = bottom; y < top; ++y) {
+        std::fill_n(depths.begin() + y * width + left, right - left, storedDepth(1.5f));
+    }
+    const Outlined character = outline(colors, depths);
+    for (const int x : {left - 1, left}) {
+        EXPECT_EQ(character.edges[static_cast<size_t>((500 * width + x) * 3)], 0) << x;
+    }
 }
 
 } // namespace

@@ -58,7 +58,8 @@ TEST(AsteroidShowerTest, CountComesFromRateTimesDuration) {
     EXPECT_EQ(AsteroidShower::asteroidCount(2.5, 1.5), 3);
     EXPECT_EQ(AsteroidShower::asteroidCount(0.0, 10.0), 0);
     EXPECT_EQ(AsteroidShower::asteroidCount(-3.0, 10.0), 0);
-    EXPECT_EQ(AsteroidShower::asteroidCount(-3.0, -10.0), 30);
+    EXPECT_EQ(AsteroidShower::asteroidCount(3.0, -10.0), 0);
+    EXPECT_EQ(AsteroidShower::asteroidCount(-3.0, -10.0), 0);
     EXPECT_EQ(AsteroidShower::asteroidCount(0.5, 1.9), 0);
     EXPECT_EQ(AsteroidShower::asteroidCount(1000.0, 1000.0), AsteroidShower::maximumCount);
 }
@@ -66,7 +67,7 @@ TEST(AsteroidShowerTest, CountComesFromRateTimesDuration) {
 TEST(AsteroidShowerTest, CountsBeyondTheLimitAreHeldAtIt) {
     EXPECT_EQ(AsteroidShower::asteroidCount(1000001.0, 1.0), AsteroidShower::maximumCount);
     EXPECT_EQ(AsteroidShower::asteroidCount(2147483647.0, 2147483647.0), AsteroidShower::maximumCount);
-    EXPECT_EQ(AsteroidShower::asteroidCount(-2147483648.0, -2147483648.0), AsteroidShower::maximumCount);
+    EXPECT_EQ(AsteroidShower::asteroidCount(-2147483648.0, -2147483648.0), 0);
 }
 
 TEST(AsteroidShowerTest, ClockReleasesStrictlyAfterTheSpawnTime) {

@@ -14,6 +14,7 @@
 #include <functional>
 #include <glm/gtc/matrix_transform.hpp>
 #include <gtest/gtest.h>
+#include <memory>
 
 namespace Velmora {
 namespace {
@@ -177,10 +178,26 @@ TEST(FrameSteps, ShortFramesAreOneStepLongFramesStepsOfASixtiethAtMostUpToTheCap
         EXPECT_GT(steps.length, FrameSteps::longestStep / 2.0) << frameTime;
         EXPECT_NEAR(steps.count * steps.length, frameTime, 1e-9);
     }
-    // A machine waking after an hour plays the hour in a bounded number of steps, losing none of it.
+    // A game stopped for an hour plays 4 s of it, in steps no longer than any other.
     const FrameSteps resumed = FrameSteps::split(3600.0);
     EXPECT_EQ(resumed.count, FrameSteps::mostSteps);
-    EXPECT_NEAR(resumed.count * resumed.length, 3600.0, 1e-6);
+    EXPECT_EQ(resumed.length, FrameSteps::longestStep);
+}
+
+TEST(FrameRateFairness, AStallOfMinutesPlaysTheFirstFourSecondsAsSixtiethsDo) {
+    std::srand(5);
+    Scenario reference(50.0, 8.0);
+    const int lives = reference.play(4.0, 1.0 / 60.0).lives;
+    for (const double stall : {900.0, 3600.0}) {
+        std::srand(5);
+        Scenario stalled(50.0, 8.0);
+        EXPECT_EQ(stalled.play(stall, stall).lives, lives);
+        EXPECT_NEAR(stalled.shower.elapsedTime, 4.0, 1e-9);
+        for (std::size_t rock = 0; rock < reference.shower.asteroidList.size(); ++rock) {
+            EXPECT_EQ(stalled.shower.asteroidList[rock].modelMatrix,
+                      reference.shower.asteroidList[rock].modelMatrix);
+        }
+    }
 }
 
 } // namespace

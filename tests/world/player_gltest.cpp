@@ -13,6 +13,7 @@
 #include <glm/gtc/matrix_transform.hpp>
 #include <gtest/gtest.h>
 #include <set>
+#include <utility>
 
 namespace Velmora {
 namespace {
@@ -160,6 +161,15 @@ TEST(PlayerGL, WalkingCarriesAllPartsAlongTheSurfaceWhileTheLimbsSwing) {
     EXPECT_NE(player.footRight->modelMatrix, player.footLeft->modelMatrix);
     EXPECT_LE(std::fabs(player.swingAngle), 30.0 + 200.0 * frameTime);
     EXPECT_NE(player.swingAngle, 0.0);
+    // Left and right limbs turn from the body by equal and opposite angles, so the two turns undo each other.
+    const glm::mat4 fromBody = glm::inverse(player.body->modelMatrix);
+    for (const auto& [left, right] : {std::pair(player.armLeft.get(), player.armRight.get()),
+                                      std::pair(player.footLeft.get(), player.footRight.get())}) {
+        const glm::mat4 both = fromBody * left->modelMatrix * fromBody * right->modelMatrix;
+        for (int column = 0; column < 3; ++column) {
+            EXPECT_NEAR(glm::distance(both[column], glm::mat4(1.0f)[column]), 0.0f, 1e-4f);
+        }
+    }
 }
 
 } // namespace
