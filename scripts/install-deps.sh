@@ -8,7 +8,7 @@ packages=(
   libglfw3-dev libglew-dev libglm-dev libassimp-dev libdevil-dev libpng-dev
   libopenal-dev libopenal1 libsndfile1-dev
   libgtest-dev
-  xvfb xauth xdotool x11-apps imagemagick libgl1-mesa-dri python3
+  xvfb xauth xdotool x11-apps x11-utils openbox imagemagick libgl1-mesa-dri python3
   lintian appstream desktop-file-utils
   "$@"
 )

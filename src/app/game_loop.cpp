@@ -1,6 +1,7 @@
 #include "app/game_loop.hpp"
 
 #include "app/data_folder.hpp"
+#include "app/desktop_window.hpp"
 #include "app/game_passes.hpp"
 #include "app/game_state.hpp"
 #include "app/game_window.hpp"
@@ -34,6 +35,7 @@ void startUp() {
     glGetError();
     openSoundOutput();
     initializeGame();
+    setWindowIcon();
 }
 
 void runFrames() {

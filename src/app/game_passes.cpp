@@ -42,10 +42,16 @@ void setFixedGlState() {
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
 }
 
+// On the +z axis, not yet turned to the player.
+void placeCameraAtStart() {
+    camera->worldTransform = glm::mat4(1.0f);
+    camera->worldTransform[3] = glm::vec4(0.0f, 0.0f, Camera::startDistance, 1.0f);
+}
+
 void createCamera() {
     camera = std::make_unique<Camera>();
     camera->setGamePerspective(windowWidth, windowHeight);
-    camera->worldTransform[3] = glm::vec4(0.0f, 0.0f, Camera::startDistance, 1.0f);
+    placeCameraAtStart();
 }
 
 void createWorld() {
@@ -80,6 +86,10 @@ void registerCallbacks() {
     glfwSetCursorPosCallback(window, cursorPosCallback);
     glfwSetWindowSizeCallback(window, windowSizeCallback);
     glfwSetKeyCallback(window, keyCallback);
+    glfwSetWindowFocusCallback(window, windowFocusCallback);
+    glfwSetWindowIconifyCallback(window, windowIconifyCallback);
+    // A window that opens without focus gets no event that says so.
+    windowFocusCallback(window, glfwGetWindowAttrib(window, GLFW_FOCUSED));
 }
 
 glm::vec3 frameLightVector(double stepTime) {
@@ -245,6 +255,18 @@ void initializeGame() {
     handOutPointLights();
     camera->lookAtTarget(player->position());
     registerCallbacks();
+}
+
+void startNewRound() {
+    player->restart();
+    for (Logicals::PowerUp* powerUp : powerUps()) {
+        powerUp->restart();
+    }
+    asteroids->shower->restart();
+    placeCameraAtStart();
+    camera->lookAtTarget(player->position());
+    gameLost = false;
+    printLine("new round");
 }
 
 void advanceGame(double frameTime, const PadActions& pad) {

@@ -64,6 +64,7 @@ PadActions GamepadMapping::next(const PadState& state, bool frozen, double frame
     actions.togglePause = wentDown(state.start, previous.start);
     actions.quit = wentDown(state.back, previous.back);
     const bool southWentDown = wentDown(state.south, previous.south);
+    actions.startRound = southWentDown;
     previous = state;
     if (frozen) {
         return actions;

@@ -19,7 +19,8 @@ public:
     // A held shoulder brings the camera about two fifths nearer a second, at the wheel's 0.05 a unit.
     static constexpr float zoomWheelUnitsPerSecond = 10.0f;
 
-    // Frozen, only pause and quit act; edges are still followed, so a press made then never acts later.
+    // Frozen, only pause, quit and the new round act; edges are still followed, so a press made then never
+    // acts later.
     PadActions next(const PadState& state, bool frozen, double frameTime);
 
 private:

@@ -1,5 +1,7 @@
 #include "app/input.hpp"
 
+#include "app/desktop_window.hpp"
+#include "app/game_passes.hpp"
 #include "app/game_state.hpp"
 #include "app/pad_actions.hpp"
 #include "app/walk_intent.hpp"
@@ -16,6 +18,13 @@
 
 namespace Velmora {
 namespace {
+
+// Without focus GLFW cannot put the pointer back, so each event would turn the camera by the whole way from
+// the centre; and when focus returns the pointer may be anywhere.
+bool windowHasFocus = true;
+bool pointerAwayFromCentre = false;
+// Enter pressed with Alt belongs to Alt until it is let go: a slow release of Alt starts no shower.
+bool enterTakenByAlt = false;
 
 bool isHeld(int key) {
     return glfwGetKey(window, key) == GLFW_PRESS;
@@ -104,6 +113,45 @@ void toggleMipmapping() {
     }
 }
 
+void recentrePointer() {
+    glfwSetCursorPos(window, windowWidth / 2, windowHeight / 2);
+}
+
+// Only a focused window's pointer turns the camera, and the first event after focus returns only brings the
+// pointer back to the centre.
+bool pointerEventCounts() {
+    if (!windowHasFocus) {
+        return false;
+    }
+    if (pointerAwayFromCentre) {
+        pointerAwayFromCentre = false;
+        recentrePointer();
+        return false;
+    }
+    return true;
+}
+
+bool enterStartsShower() {
+    const bool held = isHeld(GLFW_KEY_ENTER);
+    enterTakenByAlt = enterTakenByAlt && held;
+    return held && !enterTakenByAlt;
+}
+
+void startNewRoundAfterLoss() {
+    if (gameLost && !gamePaused) {
+        startNewRound();
+    }
+}
+
+void handleEnterPress(int mods) {
+    if ((mods & GLFW_MOD_ALT) != 0) {
+        enterTakenByAlt = true;
+        toggleFullscreen();
+    } else {
+        startNewRoundAfterLoss();
+    }
+}
+
 void handleKeyPress(int key) {
     switch (key) {
     case GLFW_KEY_F2:
@@ -149,7 +197,7 @@ void processHeldKeys(double stepTime, const PadActions& pad) {
     // Sticky keys keep a tap until it is polled, so a tap shorter than a frame still counts, as one step. The
     // keys are polled even while frozen: a tap made during a pause is used up there instead of acting on the
     // first frame after it.
-    const bool startPressed = isHeld(GLFW_KEY_ENTER) || pad.startShower;
+    const bool startPressed = enterStartsShower() || pad.startShower;
     const WalkIntent intent =
         WalkIntent::fromKeys(isHeld(GLFW_KEY_W), isHeld(GLFW_KEY_S), isHeld(GLFW_KEY_A), isHeld(GLFW_KEY_D))
             .combinedWith(pad.walk);
@@ -166,6 +214,9 @@ void processGamepad(const PadActions& pad) {
     if (pad.togglePause) {
         togglePause();
     }
+    if (pad.startRound) {
+        startNewRoundAfterLoss();
+    }
     if (!steeringFrozen()) {
         orbitCamera(pad.orbit);
         tiltCamera(pad.tilt);
@@ -173,13 +224,20 @@ void processGamepad(const PadActions& pad) {
     }
 }
 
-void keyCallback(GLFWwindow*, int key, int, int action, int) {
-    if (action == GLFW_PRESS) {
-        handleKeyPress(key);
+void keyCallback(GLFWwindow*, int key, int, int action, int mods) {
+    if (action != GLFW_PRESS) {
+        return;
     }
+    if (key == GLFW_KEY_ENTER) {
+        return handleEnterPress(mods);
+    }
+    handleKeyPress(key);
 }
 
 void cursorPosCallback(GLFWwindow*, double x, double y) {
+    if (!pointerEventCounts()) {
+        return;
+    }
     if (!steeringFrozen()) {
         orbitCamera(static_cast<float>(windowWidth) * 0.5f - static_cast<float>(x));
         if (glfwGetMouseButton(window, GLFW_MOUSE_BUTTON_MIDDLE) == GLFW_PRESS) {
@@ -188,7 +246,19 @@ void cursorPosCallback(GLFWwindow*, double x, double y) {
     }
     // The mouse works as a relative device: every event is measured from the centre, then the cursor goes
     // back.
-    glfwSetCursorPos(window, windowWidth / 2, windowHeight / 2);
+    recentrePointer();
+}
+
+void windowFocusCallback(GLFWwindow*, int focused) {
+    pointerAwayFromCentre = pointerAwayFromCentre || (focused == GLFW_TRUE && !windowHasFocus);
+    windowHasFocus = focused == GLFW_TRUE;
+}
+
+// Hidden, the game pauses as Space would pause it; shown again, it waits for the player to continue.
+void windowIconifyCallback(GLFWwindow*, int iconified) {
+    if (iconified == GLFW_TRUE && !steeringFrozen()) {
+        togglePause();
+    }
 }
 
 void scrollCallback(GLFWwindow*, double, double yOffset) {

@@ -17,6 +17,8 @@ void processGamepad(const PadActions& pad);
 void keyCallback(GLFWwindow* keyWindow, int key, int scancode, int action, int mods);
 void cursorPosCallback(GLFWwindow* cursorWindow, double x, double y);
 void scrollCallback(GLFWwindow* scrollWindow, double xOffset, double yOffset);
+void windowFocusCallback(GLFWwindow* focusWindow, int focused);
+void windowIconifyCallback(GLFWwindow* iconifiedWindow, int iconified);
 void setTextureFilter(unsigned int filter, const Texture& texture);
 
 } // namespace Velmora

@@ -11,6 +11,8 @@ struct PadActions {
     bool startShower = false;
     bool togglePause = false;
     bool quit = false;
+    // A's fresh press whether frozen or not: after the loss it starts a new round, as Enter does.
+    bool startRound = false;
     // Mouse pixels from the window's centre, horizontal for the orbit and vertical for the tilt.
     float orbit = 0.0f;
     float tilt = 0.0f;

@@ -432,6 +432,17 @@ TEST_F(GameGL, MouseTurnsTheCameraOnlyWhileTheGameRuns) {
     // Orbiting swings the camera about the player's up direction, so its distance to the player holds.
     const float distance = glm::length(camera->position() - player->position());
     EXPECT_NEAR(glm::length(glm::vec3(before[3]) - player->position()), distance, 1e-4f);
+
+    // Without focus the pointer turns nothing, and the first event after focus returns only re-centres it.
+    const glm::mat4 turned = camera->worldTransform;
+    windowFocusCallback(window, GLFW_FALSE);
+    cursorPosCallback(window, centreX - 10.0, centreY);
+    EXPECT_EQ(camera->worldTransform, turned);
+    windowFocusCallback(window, GLFW_TRUE);
+    cursorPosCallback(window, centreX - 10.0, centreY);
+    EXPECT_EQ(camera->worldTransform, turned);
+    cursorPosCallback(window, centreX - 10.0, centreY);
+    EXPECT_NE(camera->worldTransform, turned);
 }
 
 TEST_F(GameGL, MinimisedWindowChangesNothing) {
@@ -563,4 +574,54 @@ TEST_F(GameGL, GamepadGoesThroughTheStepsOfTheKeysAndTheMouse) {
     EXPECT_EQ(padFrame(walkAndStart), "");
     EXPECT_GT(glm::distance(player->position(), playerBefore), 1e-3f);
     EXPECT_TRUE(asteroidsStarted);
+}
+
+TEST_F(GameGL, EnterOrAAfterTheLossStartsANewRoundFromTheStart) {
+    const glm::vec3 playerAtStart = player->position();
+    const glm::mat4 cameraAtStart = camera->worldTransform;
+    // Heart 1's middle; the test window is too narrow for the other two.
+    const auto heartOneIsRed = [] {
+        const Rgb color = meanColor(0, 37, windowHeight - 43, 7, 7);
+        return color[0] > 150 && color[1] < 90;
+    };
+    // A round played on a while, with an effect running, lost to a rock, then paused.
+    const auto loseARound = [this] {
+        asteroidsStarted = true;
+        PadActions walk;
+        walk.walk.forward = 1;
+        advanceGame(0.5, walk);
+        layBesidePlayer(*speedPowerUp, 0.0f);
+        speedPowerUp->checkCollect(*player);
+        player->lives = 1;
+        dropAsteroidOnPlayer();
+        testing::internal::CaptureStdout();
+        renderFrame();
+        testing::internal::GetCapturedStdout();
+        gamePaused = true;
+    };
+    loseARound();
+    EXPECT_FALSE(heartOneIsRed());
+    EXPECT_EQ(pressKey(GLFW_KEY_ENTER), "");
+    gamePaused = false;
+    EXPECT_EQ(pressKey(GLFW_KEY_ENTER), "new round\n");
+    EXPECT_FALSE(gameLost);
+    EXPECT_FLOAT_EQ(player->speed, 40.0f);
+    EXPECT_FALSE(speedPowerUp->spawned);
+    EXPECT_EQ(player->position(), playerAtStart);
+    EXPECT_EQ(camera->worldTransform, cameraAtStart);
+    for (const Asteroid& asteroid : asteroids->shower->asteroidList) {
+        EXPECT_FALSE(asteroid.released || asteroid.impacted);
+    }
+    renderFrame();
+    EXPECT_EQ(player->lives, 3);
+    EXPECT_TRUE(heartOneIsRed());
+    EXPECT_EQ(asteroids->shower->elapsedTime, deltaTime);
+
+    loseARound();
+    gamePaused = false;
+    PadActions a;
+    a.startRound = true;
+    testing::internal::CaptureStdout();
+    processGamepad(a);
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "new round\n");
 }

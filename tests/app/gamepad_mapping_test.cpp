@@ -127,6 +127,7 @@ TEST(GamepadMapping, FrozenOnlyPauseAndQuitAct) {
     PadActions frozen = mapping.next(everything, true, frame);
     EXPECT_TRUE(frozen.togglePause);
     EXPECT_TRUE(frozen.quit);
+    EXPECT_TRUE(frozen.startRound);
     frozen.togglePause = false;
     frozen.quit = false;
     EXPECT_FALSE(actsAtAll(frozen));
