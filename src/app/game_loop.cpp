@@ -49,7 +49,7 @@ void runFrames() {
         deltaTime = now - previousFrameTime;
         previousFrameTime = now;
         glfwPollEvents();
-        const PadActions pad = gamepad.poll(steeringFrozen(), deltaTime);
+        const InputActions pad = gamepad.poll(steeringFrozen(), deltaTime);
         processGamepad(pad);
         advanceGame(deltaTime, pad);
         if (glfwGetKey(window, GLFW_KEY_ESCAPE) == GLFW_PRESS || pad.quit) {

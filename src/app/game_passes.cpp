@@ -3,8 +3,9 @@
 #include "app/game_state.hpp"
 #include "app/game_window.hpp"
 #include "app/input.hpp"
-#include "app/pad_actions.hpp"
+#include "app/input_actions.hpp"
 #include "app/render_step_timer.hpp"
+#include "app/steering.hpp"
 #include "math/camera.hpp"
 #include "platform/console.hpp"
 #include "postfx/bloom.hpp"
@@ -269,10 +270,12 @@ void startNewRound() {
     printLine("new round");
 }
 
-void advanceGame(double frameTime, const PadActions& pad) {
+void advanceGame(double frameTime, const InputActions& pad) {
     const FrameSteps steps = FrameSteps::split(frameTime);
     for (int step = 0; step < steps.count; ++step) {
-        processHeldKeys(steps.length, pad);
+        // The pad's moves act once a frame, as the mouse's do; its walk, as the held keys', every step.
+        const InputActions padStep = step == 0 ? pad : pad.forLaterSteps();
+        applyActions(processHeldKeys().combinedWith(padStep), steps.length);
         updateGame(steps.length);
     }
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/pad_actions.hpp"
+#include "app/input_actions.hpp"
 #include "app/pad_state.hpp"
 
 namespace Velmora {
@@ -21,7 +21,7 @@ public:
 
     // Frozen, only pause, quit and the new round act; edges are still followed, so a press made then never
     // acts later.
-    PadActions next(const PadState& state, bool frozen, double frameTime);
+    InputActions next(const PadState& state, bool frozen, double frameTime);
 
 private:
     PadState previous;

@@ -3,17 +3,15 @@
 #include "app/desktop_window.hpp"
 #include "app/game_passes.hpp"
 #include "app/game_state.hpp"
-#include "app/pad_actions.hpp"
+#include "app/input_actions.hpp"
 #include "app/walk_intent.hpp"
-#include "math/camera.hpp"
 #include "platform/console.hpp"
 #include "render/texture.hpp"
-#include "world/decoration_items.hpp"
-#include "world/player.hpp"
 #include "world/world_object.hpp"
 
 #include <GL/glew.h>
 #include <GLFW/glfw3.h>
+#include <utility>
 #include <vector>
 
 namespace Velmora {
@@ -23,6 +21,8 @@ namespace {
 // the centre; and when focus returns the pointer may be anywhere.
 bool windowHasFocus = true;
 bool pointerAwayFromCentre = false;
+// The mouse's and the wheel's moves since the held keys were last polled.
+InputActions pointerMoves;
 // Enter pressed with Alt belongs to Alt until it is let go: a slow release of Alt starts no shower.
 bool enterTakenByAlt = false;
 
@@ -46,29 +46,6 @@ void setMinificationFilter(GLint filter, const Texture& texture) {
     glBindTexture(GL_TEXTURE_2D, 0);
 }
 
-// Exactly one step per update step; the camera then swings about the same axis so it keeps its place behind
-// the player.
-void walk(const WalkIntent& intent, double stepTime) {
-    const float speed = player->speed;
-    const glm::vec3 cameraPosition = camera->position();
-    const ObstaclePositions& obstacles = decorationItems->obstaclePositions();
-    glm::vec3 axis(0.0f);
-    float cameraAngle = 0.0f;
-    if (intent.isDiagonal()) {
-        player->moveDiagonally(axis, cameraPosition, intent.diagonalCode(), speed, stepTime, obstacles);
-        cameraAngle = speed;
-    } else if (intent.forward != 0) {
-        cameraAngle = static_cast<float>(intent.forward) * speed;
-        player->moveForward(axis, cameraPosition, cameraAngle, stepTime, obstacles);
-    } else if (intent.side != 0) {
-        cameraAngle = static_cast<float>(intent.side) * speed;
-        player->moveSideways(axis, cameraPosition, cameraAngle, stepTime, obstacles);
-    } else {
-        return;
-    }
-    camera->rotateCamera(cameraAngle, stepTime, axis);
-}
-
 void toggle(bool& flag, const char* activated, const char* deactivated) {
     flag = !flag;
     printLine(flag ? activated : deactivated);
@@ -76,25 +53,6 @@ void toggle(bool& flag, const char* activated, const char* deactivated) {
 
 void togglePause() {
     toggle(gamePaused, "pause game", "continue game");
-}
-
-// The mouse's steps, in its units: pixels left of and below the window's centre, and wheel units.
-void orbitCamera(float dx) {
-    if (dx != 0.0f) {
-        camera->rotateCamera(dx * 0.15f, 1.0, player->position());
-    }
-}
-
-void tiltCamera(float dy) {
-    if (dy != 0.0f) {
-        camera->tiltCamera(player->position(), dy, 0.25f);
-    }
-}
-
-void zoomCamera(double wheelUnits) {
-    if (wheelUnits != 0.0) {
-        camera->zoomCamera(player->position(), static_cast<float>(wheelUnits * 0.05));
-    }
 }
 
 void toggleSampling() {
@@ -193,34 +151,23 @@ bool steeringFrozen() {
     return gamePaused || gameLost;
 }
 
-void processHeldKeys(double stepTime, const PadActions& pad) {
+InputActions processHeldKeys() {
     // Sticky keys keep a tap until it is polled, so a tap shorter than a frame still counts, as one step. The
     // keys are polled even while frozen: a tap made during a pause is used up there instead of acting on the
     // first frame after it.
-    const bool startPressed = enterStartsShower() || pad.startShower;
-    const WalkIntent intent =
-        WalkIntent::fromKeys(isHeld(GLFW_KEY_W), isHeld(GLFW_KEY_S), isHeld(GLFW_KEY_A), isHeld(GLFW_KEY_D))
-            .combinedWith(pad.walk);
-    if (steeringFrozen()) {
-        return;
-    }
-    if (startPressed) {
-        asteroidsStarted = true;
-    }
-    walk(intent, stepTime);
+    InputActions actions = std::exchange(pointerMoves, InputActions());
+    actions.walk =
+        WalkIntent::fromKeys(isHeld(GLFW_KEY_W), isHeld(GLFW_KEY_S), isHeld(GLFW_KEY_A), isHeld(GLFW_KEY_D));
+    actions.startShower = enterStartsShower();
+    return actions;
 }
 
-void processGamepad(const PadActions& pad) {
+void processGamepad(const InputActions& pad) {
     if (pad.togglePause) {
         togglePause();
     }
     if (pad.startRound) {
         startNewRoundAfterLoss();
-    }
-    if (!steeringFrozen()) {
-        orbitCamera(pad.orbit);
-        tiltCamera(pad.tilt);
-        zoomCamera(pad.zoom);
     }
 }
 
@@ -238,11 +185,9 @@ void cursorPosCallback(GLFWwindow*, double x, double y) {
     if (!pointerEventCounts()) {
         return;
     }
-    if (!steeringFrozen()) {
-        orbitCamera(static_cast<float>(windowWidth) * 0.5f - static_cast<float>(x));
-        if (glfwGetMouseButton(window, GLFW_MOUSE_BUTTON_MIDDLE) == GLFW_PRESS) {
-            tiltCamera(static_cast<float>(y) - static_cast<float>(windowHeight) * 0.5f);
-        }
+    pointerMoves.orbit += static_cast<float>(windowWidth) * 0.5f - static_cast<float>(x);
+    if (glfwGetMouseButton(window, GLFW_MOUSE_BUTTON_MIDDLE) == GLFW_PRESS) {
+        pointerMoves.tilt += static_cast<float>(y) - static_cast<float>(windowHeight) * 0.5f;
     }
     // The mouse works as a relative device: every event is measured from the centre, then the cursor goes
     // back.
@@ -262,9 +207,7 @@ void windowIconifyCallback(GLFWwindow*, int iconified) {
 }
 
 void scrollCallback(GLFWwindow*, double, double yOffset) {
-    if (!steeringFrozen()) {
-        zoomCamera(yOffset);
-    }
+    pointerMoves.zoom += static_cast<float>(yOffset);
 }
 
 void setTextureFilter(unsigned int filter, const Texture& texture) {

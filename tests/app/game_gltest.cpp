@@ -4,7 +4,8 @@
 #include "app/game_state.hpp"
 #include "app/game_window.hpp"
 #include "app/input.hpp"
-#include "app/pad_actions.hpp"
+#include "app/input_actions.hpp"
+#include "app/steering.hpp"
 #include "math/camera.hpp"
 #include "math/world_transforms.hpp"
 #include "postfx/bloom.hpp"
@@ -56,6 +57,9 @@ protected:
         updateGame(deltaTime);
         renderGame();
     }
+
+    // One step of the keys' and the mouse's actions.
+    static void steer() { applyActions(processHeldKeys(), deltaTime); }
 
     // The scene target's pixel under a world point, as the camera projects it.
     static glm::ivec2 scenePixelOf(const glm::vec3& point) {
@@ -360,7 +364,7 @@ TEST_F(GameGL, OneLongFrameIsPlayedInStepsAsSixtyShortOnes) {
                          player->position() * (1.0f + height / PlayerPartTransform::startHeight), 1.0);
         asteroids->shower->addAsteroid(asteroid);
     }
-    advanceGame(1.0, PadActions{});
+    advanceGame(1.0, InputActions{});
     EXPECT_FALSE(player->shieldActive);
     EXPECT_EQ(player->lives, 1);
     for (const Asteroid& asteroid : asteroids->shower->asteroidList) {
@@ -422,12 +426,20 @@ TEST_F(GameGL, MouseTurnsTheCameraOnlyWhileTheGameRuns) {
     const glm::mat4 before = camera->worldTransform;
     cursorPosCallback(window, centreX - 10.0, centreY);
     scrollCallback(window, 0.0, 1.0);
+    steer();
     EXPECT_EQ(camera->worldTransform, before);
 
     gamePaused = false;
     cursorPosCallback(window, centreX, centreY);
+    steer();
     EXPECT_EQ(camera->worldTransform, before);
-    cursorPosCallback(window, centreX - 10.0, centreY);
+    // The mouse's moves add up until a step takes them, once.
+    cursorPosCallback(window, centreX - 4.0, centreY);
+    cursorPosCallback(window, centreX - 6.0, centreY);
+    const InputActions moves = processHeldKeys();
+    EXPECT_EQ(moves.orbit, 10.0f);
+    EXPECT_EQ(processHeldKeys().orbit, 0.0f);
+    applyActions(moves, deltaTime);
     EXPECT_NE(camera->worldTransform, before);
     // Orbiting swings the camera about the player's up direction, so its distance to the player holds.
     const float distance = glm::length(camera->position() - player->position());
@@ -437,11 +449,14 @@ TEST_F(GameGL, MouseTurnsTheCameraOnlyWhileTheGameRuns) {
     const glm::mat4 turned = camera->worldTransform;
     windowFocusCallback(window, GLFW_FALSE);
     cursorPosCallback(window, centreX - 10.0, centreY);
+    steer();
     EXPECT_EQ(camera->worldTransform, turned);
     windowFocusCallback(window, GLFW_TRUE);
     cursorPosCallback(window, centreX - 10.0, centreY);
+    steer();
     EXPECT_EQ(camera->worldTransform, turned);
     cursorPosCallback(window, centreX - 10.0, centreY);
+    steer();
     EXPECT_NE(camera->worldTransform, turned);
 }
 
@@ -519,15 +534,15 @@ TEST_F(GameGL, ShowerStartsWithEnterAndTheLastLifeEndsTheGameOnce) {
 }
 
 TEST_F(GameGL, GamepadGoesThroughTheStepsOfTheKeysAndTheMouse) {
-    const auto padFrame = [](const PadActions& pad) {
+    const auto padFrame = [](const InputActions& pad) {
         testing::internal::CaptureStdout();
         processGamepad(pad);
-        processHeldKeys(deltaTime, pad);
+        applyActions(processHeldKeys().combinedWith(pad), deltaTime);
         return testing::internal::GetCapturedStdout();
     };
-    PadActions pause;
+    InputActions pause;
     pause.togglePause = true;
-    PadActions everything;
+    InputActions everything;
     everything.walk.forward = 1;
     everything.startShower = true;
     everything.orbit = -10.0f;
@@ -548,7 +563,7 @@ TEST_F(GameGL, GamepadGoesThroughTheStepsOfTheKeysAndTheMouse) {
     gameLost = false;
 
     // Running, the pad's orbit and zoom land exactly where the mouse's and the wheel's do.
-    PadActions turnAndZoom;
+    InputActions turnAndZoom;
     turnAndZoom.orbit = -10.0f;
     turnAndZoom.zoom = 1.0f;
     EXPECT_EQ(padFrame(turnAndZoom), "");
@@ -556,19 +571,20 @@ TEST_F(GameGL, GamepadGoesThroughTheStepsOfTheKeysAndTheMouse) {
     camera->worldTransform = cameraBefore;
     cursorPosCallback(window, windowWidth * 0.5 + 10.0, windowHeight * 0.5);
     scrollCallback(window, 0.0, 1.0);
+    steer();
     EXPECT_EQ(camera->worldTransform, byPad);
     EXPECT_NE(byPad, cameraBefore);
     // The tilt the mouse gives with the middle button held, which a test cannot hold.
-    PadActions tilt;
+    InputActions tilt;
     tilt.tilt = 10.0f;
-    processGamepad(tilt);
+    applyActions(tilt, deltaTime);
     const glm::mat4 tiltedByPad = camera->worldTransform;
     camera->worldTransform = byPad;
     camera->tiltCamera(player->position(), 10.0f, 0.25f);
     EXPECT_EQ(camera->worldTransform, tiltedByPad);
     EXPECT_NE(tiltedByPad, byPad);
 
-    PadActions walkAndStart;
+    InputActions walkAndStart;
     walkAndStart.walk.forward = 1;
     walkAndStart.startShower = true;
     EXPECT_EQ(padFrame(walkAndStart), "");
@@ -587,7 +603,7 @@ TEST_F(GameGL, EnterOrAAfterTheLossStartsANewRoundFromTheStart) {
     // A round played on a while, with an effect running, lost to a rock, then paused.
     const auto loseARound = [this] {
         asteroidsStarted = true;
-        PadActions walk;
+        InputActions walk;
         walk.walk.forward = 1;
         advanceGame(0.5, walk);
         layBesidePlayer(*speedPowerUp, 0.0f);
@@ -619,7 +635,7 @@ TEST_F(GameGL, EnterOrAAfterTheLossStartsANewRoundFromTheStart) {
 
     loseARound();
     gamePaused = false;
-    PadActions a;
+    InputActions a;
     a.startRound = true;
     testing::internal::CaptureStdout();
     processGamepad(a);

@@ -1,7 +1,9 @@
+#include "app/input_actions.hpp"
 #include "app/walk_intent.hpp"
 
 #include <gtest/gtest.h>
 
+using Velmora::InputActions;
 using Velmora::WalkIntent;
 
 TEST(WalkIntent, OppositeKeysCancelEachOther) {
@@ -43,4 +45,24 @@ TEST(WalkIntent, CombinedSourcesCountADirectionOnceAndCancelOppositeOnes) {
     const WalkIntent joined = WalkIntent::fromKeys(true, false, false, false).combinedWith(right);
     EXPECT_TRUE(joined.isDiagonal());
     EXPECT_EQ(joined.diagonalCode(), 3);
+}
+
+// The keys and the mouse with a pad: moves add up and a press of either counts; the frame's later steps keep
+// only the walk.
+TEST(InputActions, CombinedMovesAddUpAndLaterStepsOnlyWalk) {
+    InputActions keys;
+    keys.walk.forward = 1;
+    keys.orbit = 10.0f;
+    InputActions pad;
+    pad.orbit = 5.0f;
+    pad.zoom = 1.0f;
+    pad.startShower = true;
+    const InputActions both = keys.combinedWith(pad);
+    EXPECT_EQ(both.orbit, 15.0f);
+    EXPECT_EQ(both.zoom, 1.0f);
+    EXPECT_TRUE(both.startShower);
+    const InputActions later = both.forLaterSteps();
+    EXPECT_EQ(later.walk.forward, 1);
+    EXPECT_EQ(later.orbit, 0.0f);
+    EXPECT_FALSE(later.startShower);
 }
