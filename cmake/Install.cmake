@@ -31,6 +31,23 @@ add_custom_command(
     COMMENT "Drawing the desktop icon")
 add_custom_target(velmora_icons ALL DEPENDS ${VELMORA_ICONS})
 
+# The window shows the same icon, in the sizes of title bars, docks and task switchers; the game loads them beside
+# its textures, so they travel and install with that folder.
+set(VELMORA_WINDOW_ICON_SIZES 16 32 48 64)
+set(VELMORA_WINDOW_ICONS)
+foreach(size ${VELMORA_WINDOW_ICON_SIZES})
+    set(icon ${VELMORA_OUTPUT_DIR}/Textures/Icon${size}.png)
+    add_custom_command(
+        OUTPUT ${icon}
+        COMMAND ${CMAKE_COMMAND} -E copy ${VELMORA_ICON_DIR}/${size}x${size}/apps/${VELMORA_APP_ID}.png ${icon}
+        DEPENDS ${VELMORA_ICON_DIR}/${size}x${size}/apps/${VELMORA_APP_ID}.png)
+    list(APPEND VELMORA_WINDOW_ICONS ${icon})
+endforeach()
+add_custom_target(velmora_window_icons ALL DEPENDS ${VELMORA_WINDOW_ICONS})
+add_dependencies(velmora velmora_window_icons)
+string(REPLACE ";" "," window_icon_sizes "${VELMORA_WINDOW_ICON_SIZES}")
+target_compile_definitions(velmora_app PRIVATE VELMORA_WINDOW_ICON_SIZES=${window_icon_sizes})
+
 # Debian's copyright file in its machine-readable form, its licence paragraph taken from LICENSE.
 file(READ ${PROJECT_SOURCE_DIR}/LICENSE license)
 string(REGEX MATCH "Copyright \\(c\\) ([^\n]+)" copyright_line "${license}")

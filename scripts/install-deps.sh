@@ -9,7 +9,7 @@ packages=(
   libopenal-dev libopenal1 libsndfile1-dev
   libfreetype-dev fonts-dejavu-core
   libgtest-dev
-  xvfb xauth xdotool x11-apps imagemagick libgl1-mesa-dri python3
+  xvfb xauth xdotool x11-apps x11-utils openbox imagemagick libgl1-mesa-dri python3
   lintian appstream desktop-file-utils
   "$@"
 )

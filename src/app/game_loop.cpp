@@ -1,6 +1,7 @@
 #include "app/game_loop.hpp"
 
 #include "app/data_folder.hpp"
+#include "app/desktop_window.hpp"
 #include "app/game_passes.hpp"
 #include "app/game_state.hpp"
 #include "app/game_window.hpp"
@@ -37,6 +38,7 @@ void startUp(const LaunchOptions& options) {
     glGetError();
     openSoundOutput();
     initializeGame();
+    setWindowIcon();
 }
 
 void runFrames() {
@@ -51,7 +53,7 @@ void runFrames() {
         previousFrameTime = now;
         ConsoleBacklog::standardOutput().drain();
         glfwPollEvents();
-        const PadActions pad = gamepad.poll(steeringFrozen(), deltaTime);
+        const InputActions pad = gamepad.poll(steeringFrozen(), deltaTime);
         processGamepad(pad);
         advanceGame(deltaTime, pad);
         if (glfwGetKey(window, GLFW_KEY_ESCAPE) == GLFW_PRESS || pad.quit) {

@@ -3,9 +3,10 @@
 #include "app/game_state.hpp"
 #include "app/game_window.hpp"
 #include "app/input.hpp"
+#include "app/input_actions.hpp"
 #include "app/on_screen_text.hpp"
-#include "app/pad_actions.hpp"
 #include "app/render_step_timer.hpp"
+#include "app/steering.hpp"
 #include "math/camera.hpp"
 #include "platform/console.hpp"
 #include "postfx/bloom.hpp"
@@ -43,10 +44,16 @@ void setFixedGlState() {
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
 }
 
+// On the +z axis, not yet turned to the player.
+void placeCameraAtStart() {
+    camera->worldTransform = glm::mat4(1.0f);
+    camera->worldTransform[3] = glm::vec4(0.0f, 0.0f, Camera::startDistance, 1.0f);
+}
+
 void createCamera() {
     camera = std::make_unique<Camera>();
     camera->setGamePerspective(windowWidth, windowHeight);
-    camera->worldTransform[3] = glm::vec4(0.0f, 0.0f, Camera::startDistance, 1.0f);
+    placeCameraAtStart();
 }
 
 void createWorld() {
@@ -81,6 +88,10 @@ void registerCallbacks() {
     glfwSetCursorPosCallback(window, cursorPosCallback);
     glfwSetWindowSizeCallback(window, windowSizeCallback);
     glfwSetKeyCallback(window, keyCallback);
+    glfwSetWindowFocusCallback(window, windowFocusCallback);
+    glfwSetWindowIconifyCallback(window, windowIconifyCallback);
+    // A window that opens without focus gets no event that says so.
+    windowFocusCallback(window, glfwGetWindowAttrib(window, GLFW_FOCUSED));
 }
 
 glm::vec3 frameLightVector(double stepTime) {
@@ -251,10 +262,24 @@ void initializeGame() {
     registerCallbacks();
 }
 
-void advanceGame(double frameTime, const PadActions& pad) {
+void startNewRound() {
+    player->restart();
+    for (Logicals::PowerUp* powerUp : powerUps()) {
+        powerUp->restart();
+    }
+    asteroids->shower->restart();
+    placeCameraAtStart();
+    camera->lookAtTarget(player->position());
+    gameLost = false;
+    printLine("new round");
+}
+
+void advanceGame(double frameTime, const InputActions& pad) {
     const FrameSteps steps = FrameSteps::split(frameTime);
     for (int step = 0; step < steps.count; ++step) {
-        processHeldKeys(steps.length, pad);
+        // The pad's moves act once a frame, as the mouse's do; its walk, as the held keys', every step.
+        const InputActions padStep = step == 0 ? pad : pad.forLaterSteps();
+        applyActions(processHeldKeys().combinedWith(padStep), steps.length);
         updateGame(steps.length);
     }
 }

@@ -1,5 +1,6 @@
 #include "app/game_window.hpp"
 
+#include "app/desktop_window.hpp"
 #include "app/game_state.hpp"
 #include "app/launch_options.hpp"
 #include "app/window_config.hpp"
@@ -69,6 +70,7 @@ void openWindow(const LaunchOptions& options) {
     glfwWindowHint(GLFW_CONTEXT_VERSION_MAJOR, 3);
     glfwWindowHint(GLFW_CONTEXT_VERSION_MINOR, 3);
     glfwWindowHint(GLFW_OPENGL_PROFILE, GLFW_OPENGL_CORE_PROFILE);
+    nameWindowClass();
     GLFWmonitor* monitor = config->fullscreen ? glfwGetPrimaryMonitor() : nullptr;
     window = glfwCreateWindow(windowWidth, windowHeight, "", monitor, nullptr);
     if (window == nullptr) {

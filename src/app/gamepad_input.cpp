@@ -26,7 +26,7 @@ GamepadInput::~GamepadInput() {
     source.watchConnections(nullptr);
 }
 
-PadActions GamepadInput::poll(bool frozen, double frameTime) {
+InputActions GamepadInput::poll(bool frozen, double frameTime) {
     if (seekingNextGamepad) {
         seekingNextGamepad = false;
         playFirstGamepad();

@@ -18,7 +18,7 @@ public:
     ~GamepadInput();
 
     // The playing pad's actions for this frame; none without a pad.
-    PadActions poll(bool frozen, double frameTime);
+    InputActions poll(bool frozen, double frameTime);
 
 private:
     static constexpr int noJoystick = -1;

@@ -59,11 +59,12 @@ float zoomPull(const PadState& state) {
 
 } // namespace
 
-PadActions GamepadMapping::next(const PadState& state, bool frozen, double frameTime) {
-    PadActions actions;
+InputActions GamepadMapping::next(const PadState& state, bool frozen, double frameTime) {
+    InputActions actions;
     actions.togglePause = wentDown(state.start, previous.start);
     actions.quit = wentDown(state.back, previous.back);
     const bool southWentDown = wentDown(state.south, previous.south);
+    actions.startRound = southWentDown;
     previous = state;
     if (frozen) {
         return actions;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/pad_actions.hpp"
+#include "app/input_actions.hpp"
 #include "app/pad_state.hpp"
 
 namespace Velmora {
@@ -19,8 +19,9 @@ public:
     // A held shoulder brings the camera about two fifths nearer a second, at the wheel's 0.05 a unit.
     static constexpr float zoomWheelUnitsPerSecond = 10.0f;
 
-    // Frozen, only pause and quit act; edges are still followed, so a press made then never acts later.
-    PadActions next(const PadState& state, bool frozen, double frameTime);
+    // Frozen, only pause, quit and the new round act; edges are still followed, so a press made then never
+    // acts later.
+    InputActions next(const PadState& state, bool frozen, double frameTime);
 
 private:
     PadState previous;

@@ -1,22 +1,31 @@
 #include "app/input.hpp"
 
+#include "app/desktop_window.hpp"
+#include "app/game_passes.hpp"
 #include "app/game_state.hpp"
+#include "app/input_actions.hpp"
 #include "app/on_screen_text.hpp"
-#include "app/pad_actions.hpp"
 #include "app/walk_intent.hpp"
-#include "math/camera.hpp"
 #include "platform/console.hpp"
 #include "render/texture.hpp"
-#include "world/decoration_items.hpp"
-#include "world/player.hpp"
 #include "world/world_object.hpp"
 
 #include <GL/glew.h>
 #include <GLFW/glfw3.h>
+#include <utility>
 #include <vector>
 
 namespace Velmora {
 namespace {
+
+// Without focus GLFW cannot put the pointer back, so each event would turn the camera by the whole way from
+// the centre; and when focus returns the pointer may be anywhere.
+bool windowHasFocus = true;
+bool pointerAwayFromCentre = false;
+// The mouse's and the wheel's moves since the held keys were last polled.
+InputActions pointerMoves;
+// Enter pressed with Alt belongs to Alt until it is let go: a slow release of Alt starts no shower.
+bool enterTakenByAlt = false;
 
 bool isHeld(int key) {
     return glfwGetKey(window, key) == GLFW_PRESS;
@@ -38,29 +47,6 @@ void setMinificationFilter(GLint filter, const Texture& texture) {
     glBindTexture(GL_TEXTURE_2D, 0);
 }
 
-// Exactly one step per update step; the camera then swings about the same axis so it keeps its place behind
-// the player.
-void walk(const WalkIntent& intent, double stepTime) {
-    const float speed = player->speed;
-    const glm::vec3 cameraPosition = camera->position();
-    const ObstaclePositions& obstacles = decorationItems->obstaclePositions();
-    glm::vec3 axis(0.0f);
-    float cameraAngle = 0.0f;
-    if (intent.isDiagonal()) {
-        player->moveDiagonally(axis, cameraPosition, intent.diagonalCode(), speed, stepTime, obstacles);
-        cameraAngle = speed;
-    } else if (intent.forward != 0) {
-        cameraAngle = static_cast<float>(intent.forward) * speed;
-        player->moveForward(axis, cameraPosition, cameraAngle, stepTime, obstacles);
-    } else if (intent.side != 0) {
-        cameraAngle = static_cast<float>(intent.side) * speed;
-        player->moveSideways(axis, cameraPosition, cameraAngle, stepTime, obstacles);
-    } else {
-        return;
-    }
-    camera->rotateCamera(cameraAngle, stepTime, axis);
-}
-
 void toggle(bool& flag, const char* activated, const char* deactivated) {
     flag = !flag;
     printLine(flag ? activated : deactivated);
@@ -68,25 +54,6 @@ void toggle(bool& flag, const char* activated, const char* deactivated) {
 
 void togglePause() {
     toggle(gamePaused, "pause game", "continue game");
-}
-
-// The mouse's steps, in its units: pixels left of and below the window's centre, and wheel units.
-void orbitCamera(float dx) {
-    if (dx != 0.0f) {
-        camera->rotateCamera(dx * 0.15f, 1.0, player->position());
-    }
-}
-
-void tiltCamera(float dy) {
-    if (dy != 0.0f) {
-        camera->tiltCamera(player->position(), dy, 0.25f);
-    }
-}
-
-void zoomCamera(double wheelUnits) {
-    if (wheelUnits != 0.0) {
-        camera->zoomCamera(player->position(), static_cast<float>(wheelUnits * 0.05));
-    }
 }
 
 void toggleSampling() {
@@ -102,6 +69,45 @@ void toggleMipmapping() {
     const GLint plainFilter = nearestSampling ? GL_NEAREST : GL_LINEAR;
     for (const Texture* texture : worldTextures()) {
         setMinificationFilter(mipmappingEnabled ? GL_LINEAR_MIPMAP_LINEAR : plainFilter, *texture);
+    }
+}
+
+void recentrePointer() {
+    glfwSetCursorPos(window, windowWidth / 2, windowHeight / 2);
+}
+
+// Only a focused window's pointer turns the camera, and the first event after focus returns only brings the
+// pointer back to the centre.
+bool pointerEventCounts() {
+    if (!windowHasFocus) {
+        return false;
+    }
+    if (pointerAwayFromCentre) {
+        pointerAwayFromCentre = false;
+        recentrePointer();
+        return false;
+    }
+    return true;
+}
+
+bool enterStartsShower() {
+    const bool held = isHeld(GLFW_KEY_ENTER);
+    enterTakenByAlt = enterTakenByAlt && held;
+    return held && !enterTakenByAlt;
+}
+
+void startNewRoundAfterLoss() {
+    if (gameLost && !gamePaused) {
+        startNewRound();
+    }
+}
+
+void handleEnterPress(int mods) {
+    if ((mods & GLFW_MOD_ALT) != 0) {
+        enterTakenByAlt = true;
+        toggleFullscreen();
+    } else {
+        startNewRoundAfterLoss();
     }
 }
 
@@ -148,56 +154,63 @@ bool steeringFrozen() {
     return gamePaused || gameLost;
 }
 
-void processHeldKeys(double stepTime, const PadActions& pad) {
+InputActions processHeldKeys() {
     // Sticky keys keep a tap until it is polled, so a tap shorter than a frame still counts, as one step. The
     // keys are polled even while frozen: a tap made during a pause is used up there instead of acting on the
     // first frame after it.
-    const bool startPressed = isHeld(GLFW_KEY_ENTER) || pad.startShower;
-    const WalkIntent intent =
-        WalkIntent::fromKeys(isHeld(GLFW_KEY_W), isHeld(GLFW_KEY_S), isHeld(GLFW_KEY_A), isHeld(GLFW_KEY_D))
-            .combinedWith(pad.walk);
-    if (steeringFrozen()) {
-        return;
-    }
-    if (startPressed) {
-        asteroidsStarted = true;
-    }
-    walk(intent, stepTime);
+    InputActions actions = std::exchange(pointerMoves, InputActions());
+    actions.walk =
+        WalkIntent::fromKeys(isHeld(GLFW_KEY_W), isHeld(GLFW_KEY_S), isHeld(GLFW_KEY_A), isHeld(GLFW_KEY_D));
+    actions.startShower = enterStartsShower();
+    return actions;
 }
 
-void processGamepad(const PadActions& pad) {
+void processGamepad(const InputActions& pad) {
     if (pad.togglePause) {
         togglePause();
     }
-    if (!steeringFrozen()) {
-        orbitCamera(pad.orbit);
-        tiltCamera(pad.tilt);
-        zoomCamera(pad.zoom);
+    if (pad.startRound) {
+        startNewRoundAfterLoss();
     }
 }
 
-void keyCallback(GLFWwindow*, int key, int, int action, int) {
-    if (action == GLFW_PRESS) {
-        handleKeyPress(key);
+void keyCallback(GLFWwindow*, int key, int, int action, int mods) {
+    if (action != GLFW_PRESS) {
+        return;
     }
+    if (key == GLFW_KEY_ENTER) {
+        return handleEnterPress(mods);
+    }
+    handleKeyPress(key);
 }
 
 void cursorPosCallback(GLFWwindow*, double x, double y) {
-    if (!steeringFrozen()) {
-        orbitCamera(static_cast<float>(windowWidth) * 0.5f - static_cast<float>(x));
-        if (glfwGetMouseButton(window, GLFW_MOUSE_BUTTON_MIDDLE) == GLFW_PRESS) {
-            tiltCamera(static_cast<float>(y) - static_cast<float>(windowHeight) * 0.5f);
-        }
+    if (!pointerEventCounts()) {
+        return;
+    }
+    pointerMoves.orbit += static_cast<float>(windowWidth) * 0.5f - static_cast<float>(x);
+    if (glfwGetMouseButton(window, GLFW_MOUSE_BUTTON_MIDDLE) == GLFW_PRESS) {
+        pointerMoves.tilt += static_cast<float>(y) - static_cast<float>(windowHeight) * 0.5f;
     }
     // The mouse works as a relative device: every event is measured from the centre, then the cursor goes
     // back.
-    glfwSetCursorPos(window, windowWidth / 2, windowHeight / 2);
+    recentrePointer();
+}
+
+void windowFocusCallback(GLFWwindow*, int focused) {
+    pointerAwayFromCentre = pointerAwayFromCentre || (focused == GLFW_TRUE && !windowHasFocus);
+    windowHasFocus = focused == GLFW_TRUE;
+}
+
+// Hidden, the game pauses as Space would pause it; shown again, it waits for the player to continue.
+void windowIconifyCallback(GLFWwindow*, int iconified) {
+    if (iconified == GLFW_TRUE && !steeringFrozen()) {
+        togglePause();
+    }
 }
 
 void scrollCallback(GLFWwindow*, double, double yOffset) {
-    if (!steeringFrozen()) {
-        zoomCamera(yOffset);
-    }
+    pointerMoves.zoom += static_cast<float>(yOffset);
 }
 
 void setTextureFilter(unsigned int filter, const Texture& texture) {

@@ -1,22 +1,25 @@
 #pragma once
 
+#include "app/input_actions.hpp"
+
 struct GLFWwindow;
 
 namespace Velmora {
 
 class Texture;
-struct PadActions;
 
 // Paused or lost: the player and the camera stand still.
 bool steeringFrozen();
-// Held keys are polled once an update step and walk for the step's time, the pad's walk and A joining them;
-// the rest comes through the callbacks.
-void processHeldKeys(double stepTime, const PadActions& pad);
-// The pad's pause, orbit, tilt and zoom go through the steps of Space, the mouse and the wheel, once a frame.
-void processGamepad(const PadActions& pad);
+// One update step's actions of the keys and the mouse: the held keys, polled once a step, and the mouse's and
+// the wheel's moves since the last poll; the rest comes through the callbacks.
+InputActions processHeldKeys();
+// The pad's pause and new round, through the steps of Space and Enter, once a frame.
+void processGamepad(const InputActions& pad);
 void keyCallback(GLFWwindow* keyWindow, int key, int scancode, int action, int mods);
 void cursorPosCallback(GLFWwindow* cursorWindow, double x, double y);
 void scrollCallback(GLFWwindow* scrollWindow, double xOffset, double yOffset);
+void windowFocusCallback(GLFWwindow* focusWindow, int focused);
+void windowIconifyCallback(GLFWwindow* iconifiedWindow, int iconified);
 void setTextureFilter(unsigned int filter, const Texture& texture);
 
 } // namespace Velmora

@@ -122,6 +122,16 @@ Asteroid& AsteroidShower::addAsteroid(const Asteroid& asteroid) {
     return asteroidList[index];
 }
 
+void AsteroidShower::restart() {
+    elapsedTime = 0.0;
+    playBegin = 0;
+    playEnd = 0;
+    for (Asteroid& asteroid : asteroidList) {
+        asteroid = Asteroid(asteroid.spawnTime);
+        placeOnStartSphere(asteroid);
+    }
+}
+
 void AsteroidShower::removeAll() {
     asteroidList.clear();
     playBegin = 0;

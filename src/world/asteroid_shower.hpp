@@ -39,6 +39,9 @@ public:
     // Puts one more asteroid in its place by spawn time, after those with the same time; it may come already
     // released. The returned asteroid stays where it is until the next asteroid is added.
     Asteroid& addAsteroid(const Asteroid& asteroid);
+    // The shower from its beginning: the clock at 0 and every asteroid waiting at a new place on the start
+    // sphere, its spawn time kept.
+    void restart();
     void removeAll();
 
     // Visits the asteroids in play in list order, touching none of those still waiting or out of play.

@@ -28,6 +28,15 @@ Player::Player() {
         partShader = std::make_unique<Shader>("Shaders/celShader.vert", "Shaders/celShader.frag");
     }
     createParts();
+    restart();
+}
+
+void Player::restart() {
+    lives = startLives;
+    speed = startSpeed;
+    shieldActive = false;
+    swingAngle = 0.0;
+    swingDirection = 1;
     for (Scene::PlayerModel* part : parts()) {
         part->placeAtStart();
     }

@@ -43,6 +43,9 @@ public:
     int drawScene(const SceneDraw& scene) override;
     void addSamplingTextures(std::vector<const Texture*>& textures) const override;
 
+    // As created: three lives, the start speed, no shield, every part at its start place, the limbs unswung.
+    void restart();
+
     glm::vec3 position() const;
     // The textures whose filtering the sampling keys change; the shield's metal keeps its own.
     std::vector<const Texture*> samplingTextures() const;
@@ -59,8 +62,10 @@ public:
     // Every part in body-part order, the order of every loop over the character.
     std::array<Scene::PlayerModel*, 8> parts() const;
 
-    int lives = 3;
-    float speed = 40.0f;
+    static constexpr int startLives = 3;
+    static constexpr float startSpeed = 40.0f;
+    int lives = startLives;
+    float speed = startSpeed;
     bool shieldActive = false;
     double swingAngle = 0.0;
     int swingDirection = 1;

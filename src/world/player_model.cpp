@@ -17,7 +17,7 @@ void PlayerModel::drawPart(const ShadowBlur& shadowBlur, bool useMetal) {
 }
 
 void PlayerModel::placeAtStart() {
-    PlayerPartTransform placement = transform();
+    PlayerPartTransform placement;
     placement.placeAtStart();
     setTransform(placement);
 }

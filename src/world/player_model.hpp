@@ -16,6 +16,7 @@ public:
     void draw(const ShadowBlur* shadowBlur) override;
     void drawPart(const ShadowBlur& shadowBlur, bool useMetal);
 
+    // Wherever the part stood before.
     void placeAtStart();
 
     PlayerPartTransform transform() const;

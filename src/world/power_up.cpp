@@ -32,6 +32,13 @@ void PowerUp::placeOnPlanet(const Player& player, const DecorationItems& decorat
     bobOffset = 0.0;
 }
 
+void PowerUp::restart() {
+    spawned = false;
+    collected = false;
+    bobOffset = 0.0;
+    bobDirection = 1;
+}
+
 void PowerUp::uploadMaterialAndLights(PointLightArrays lights) {
     model->setMaterialAndLights(std::move(lights));
 }

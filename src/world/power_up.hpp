@@ -39,6 +39,9 @@ public:
     // This frame's chance to appear while absent.
     void rollSpawn(double deltaTime, const Player& player, const DecorationItems& decorationItems);
     void placeOnPlanet(const Player& player, const DecorationItems& decorationItems);
+    // Absent as created, with no effect running; what the effect changed on the player is the player's to
+    // undo.
+    void restart();
     void uploadMaterialAndLights(PointLightArrays lights);
     // The frame uniforms of the place it had before this frame's bob, then the bob; only while lying.
     void update(const glm::vec3& light, const Camera& camera, const ShadowMap& shadowMap, double deltaTime);

@@ -4,9 +4,10 @@
 #include "app/game_state.hpp"
 #include "app/game_window.hpp"
 #include "app/input.hpp"
+#include "app/input_actions.hpp"
 #include "app/message_panel.hpp"
 #include "app/on_screen_text.hpp"
-#include "app/pad_actions.hpp"
+#include "app/steering.hpp"
 #include "math/camera.hpp"
 #include "math/world_transforms.hpp"
 #include "platform/console.hpp"
@@ -62,6 +63,16 @@ protected:
         updateGame(deltaTime);
         renderGame();
     }
+
+    // Heart 1's middle on the test window: 16 pixels from the left and the top, 48 pixels wide. The window is
+    // too narrow for the other two.
+    static bool heartOneIsRed() {
+        const Rgb color = meanColor(0, 37, windowHeight - 43, 7, 7);
+        return color[0] > 150 && color[1] < 90;
+    }
+
+    // One step of the keys' and the mouse's actions.
+    static void steer() { applyActions(processHeldKeys(), deltaTime); }
 
     // The scene target's pixel under a world point, as the camera projects it.
     static glm::ivec2 scenePixelOf(const glm::vec3& point) {
@@ -366,7 +377,7 @@ TEST_F(GameGL, OneLongFrameIsPlayedInStepsAsSixtyShortOnes) {
                          player->position() * (1.0f + height / PlayerPartTransform::startHeight), 1.0);
         asteroids->shower->addAsteroid(asteroid);
     }
-    advanceGame(1.0, PadActions{});
+    advanceGame(1.0, InputActions{});
     EXPECT_FALSE(player->shieldActive);
     EXPECT_EQ(player->lives, 1);
     for (const Asteroid& asteroid : asteroids->shower->asteroidList) {
@@ -377,7 +388,7 @@ TEST_F(GameGL, OneLongFrameIsPlayedInStepsAsSixtyShortOnes) {
 
 TEST_F(GameGL, EveryFrameTimePlaysExactlyItsTimeAsSixtiethsDo) {
     // A second of walking into the shower, at frames shorter than, equal to and longer than a sixtieth.
-    PadActions walk;
+    InputActions walk;
     walk.walk.forward = 1;
     std::vector<glm::vec3> places;
     for (double frameTime : {1.0 / 60.0, 1.0 / 120.0, 0.25, 1.0}) {
@@ -446,16 +457,35 @@ TEST_F(GameGL, MouseTurnsTheCameraOnlyWhileTheGameRuns) {
     const glm::mat4 before = camera->worldTransform;
     cursorPosCallback(window, centreX - 10.0, centreY);
     scrollCallback(window, 0.0, 1.0);
+    steer();
     EXPECT_EQ(camera->worldTransform, before);
 
     gamePaused = false;
     cursorPosCallback(window, centreX, centreY);
+    steer();
     EXPECT_EQ(camera->worldTransform, before);
-    cursorPosCallback(window, centreX - 10.0, centreY);
+    // The mouse's moves add up until a step takes them, once.
+    cursorPosCallback(window, centreX - 4.0, centreY);
+    cursorPosCallback(window, centreX - 6.0, centreY);
+    const InputActions moves = processHeldKeys();
+    EXPECT_EQ(moves.orbit, 10.0f);
+    applyActions(moves, deltaTime);
     EXPECT_NE(camera->worldTransform, before);
     // Orbiting swings the camera about the player's up direction, so its distance to the player holds.
     const float distance = glm::length(camera->position() - player->position());
     EXPECT_NEAR(glm::length(glm::vec3(before[3]) - player->position()), distance, 1e-4f);
+
+    // Without focus the pointer turns nothing, and the first event after focus returns only re-centres it.
+    const glm::mat4 turned = camera->worldTransform;
+    windowFocusCallback(window, GLFW_FALSE);
+    cursorPosCallback(window, centreX - 10.0, centreY);
+    windowFocusCallback(window, GLFW_TRUE);
+    cursorPosCallback(window, centreX - 10.0, centreY);
+    steer();
+    EXPECT_EQ(camera->worldTransform, turned);
+    cursorPosCallback(window, centreX - 10.0, centreY);
+    steer();
+    EXPECT_NE(camera->worldTransform, turned);
 }
 
 TEST_F(GameGL, MinimisedWindowChangesNothing) {
@@ -472,11 +502,6 @@ TEST_F(GameGL, MinimisedWindowChangesNothing) {
 }
 
 TEST_F(GameGL, HeartsShowOnlyInTheNormalView) {
-    // Heart 1's middle on the test window: 16 pixels from the left and the top, 48 pixels wide.
-    const auto heartOneIsRed = [] {
-        const Rgb color = meanColor(0, 37, windowHeight - 43, 7, 7);
-        return color[0] > 150 && color[1] < 90;
-    };
     renderFrame();
     EXPECT_TRUE(heartOneIsRed());
     for (bool* debugView : {&wireframeMode, &edgeMode}) {
@@ -572,15 +597,15 @@ TEST_F(GameGL, ShowerStartsWithEnterAndTheLastLifeEndsTheGameOnce) {
 }
 
 TEST_F(GameGL, GamepadGoesThroughTheStepsOfTheKeysAndTheMouse) {
-    const auto padFrame = [](const PadActions& pad) {
+    const auto padFrame = [](const InputActions& pad) {
         testing::internal::CaptureStdout();
         processGamepad(pad);
-        processHeldKeys(deltaTime, pad);
+        applyActions(processHeldKeys().combinedWith(pad), deltaTime);
         return testing::internal::GetCapturedStdout();
     };
-    PadActions pause;
+    InputActions pause;
     pause.togglePause = true;
-    PadActions everything;
+    InputActions everything;
     everything.walk.forward = 1;
     everything.startShower = true;
     everything.orbit = -10.0f;
@@ -601,7 +626,7 @@ TEST_F(GameGL, GamepadGoesThroughTheStepsOfTheKeysAndTheMouse) {
     gameLost = false;
 
     // Running, the pad's orbit and zoom land exactly where the mouse's and the wheel's do.
-    PadActions turnAndZoom;
+    InputActions turnAndZoom;
     turnAndZoom.orbit = -10.0f;
     turnAndZoom.zoom = 1.0f;
     EXPECT_EQ(padFrame(turnAndZoom), "");
@@ -609,22 +634,53 @@ TEST_F(GameGL, GamepadGoesThroughTheStepsOfTheKeysAndTheMouse) {
     camera->worldTransform = cameraBefore;
     cursorPosCallback(window, windowWidth * 0.5 + 10.0, windowHeight * 0.5);
     scrollCallback(window, 0.0, 1.0);
+    steer();
     EXPECT_EQ(camera->worldTransform, byPad);
     EXPECT_NE(byPad, cameraBefore);
     // The tilt the mouse gives with the middle button held, which a test cannot hold.
-    PadActions tilt;
+    InputActions tilt;
     tilt.tilt = 10.0f;
-    processGamepad(tilt);
+    applyActions(tilt, deltaTime);
     const glm::mat4 tiltedByPad = camera->worldTransform;
     camera->worldTransform = byPad;
     camera->tiltCamera(player->position(), 10.0f, 0.25f);
     EXPECT_EQ(camera->worldTransform, tiltedByPad);
     EXPECT_NE(tiltedByPad, byPad);
 
-    PadActions walkAndStart;
+    InputActions walkAndStart;
     walkAndStart.walk.forward = 1;
     walkAndStart.startShower = true;
     EXPECT_EQ(padFrame(walkAndStart), "");
     EXPECT_GT(glm::distance(player->position(), playerBefore), 1e-3f);
     EXPECT_TRUE(asteroidsStarted);
+}
+
+TEST_F(GameGL, EnterAfterTheLossStartsANewRoundFromTheStart) {
+    const glm::vec3 playerAtStart = player->position();
+    const glm::mat4 cameraAtStart = camera->worldTransform;
+    // A round played on a while, with the speed effect running, lost to a rock.
+    asteroidsStarted = true;
+    InputActions walk;
+    walk.walk.forward = 1;
+    advanceGame(0.5, walk);
+    layBesidePlayer(*speedPowerUp, 0.0f);
+    speedPowerUp->checkCollect(*player);
+    player->lives = 1;
+    dropAsteroidOnPlayer();
+    renderFrame();
+    EXPECT_FALSE(heartOneIsRed());
+    // Paused, Enter waits for the game to continue.
+    gamePaused = true;
+    EXPECT_EQ(pressKey(GLFW_KEY_ENTER), "");
+    gamePaused = false;
+    EXPECT_EQ(pressKey(GLFW_KEY_ENTER), "new round\n");
+    EXPECT_FLOAT_EQ(player->speed, 40.0f);
+    EXPECT_FALSE(speedPowerUp->spawned);
+    EXPECT_EQ(player->position(), playerAtStart);
+    EXPECT_EQ(camera->worldTransform, cameraAtStart);
+    renderFrame();
+    EXPECT_EQ(player->lives, 3);
+    EXPECT_TRUE(heartOneIsRed());
+    // The shower's clock started again and has run one frame.
+    EXPECT_EQ(asteroids->shower->elapsedTime, deltaTime);
 }

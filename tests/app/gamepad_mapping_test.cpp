@@ -24,7 +24,7 @@ std::pair<int, int> walkOf(const PadState& state) {
     return {walk.forward, walk.side};
 }
 
-bool actsAtAll(const PadActions& actions) {
+bool actsAtAll(const InputActions& actions) {
     return actions.walk.forward != 0 || actions.walk.side != 0 || actions.startShower ||
            actions.togglePause || actions.quit || actions.orbit != 0.0f || actions.tilt != 0.0f ||
            actions.zoom != 0.0f;
@@ -51,7 +51,7 @@ TEST(GamepadMapping, StickInsideTheDeadZoneNeverActs) {
     PadState rightLean;
     rightLean.rightX = 0.26f;
     GamepadMapping mapping;
-    const PadActions actions = mapping.next(rightLean, false, frame);
+    const InputActions actions = mapping.next(rightLean, false, frame);
     EXPECT_LT(actions.orbit, 0.0f);
     EXPECT_GT(actions.orbit, -0.02f * GamepadMapping::orbitPixelsPerSecond * static_cast<float>(frame));
 }
@@ -96,7 +96,7 @@ TEST(GamepadMapping, HeldButtonActsOnceAsAKeyPressDoes) {
     const auto press = [](PadState& state, int button) -> bool& {
         return button == 0 ? state.south : button == 1 ? state.start : state.back;
     };
-    const auto acted = [](const PadActions& actions, int button) {
+    const auto acted = [](const InputActions& actions, int button) {
         return button == 0 ? actions.startShower : button == 1 ? actions.togglePause : actions.quit;
     };
     for (int button = 0; button < 3; ++button) {
@@ -124,15 +124,16 @@ TEST(GamepadMapping, FrozenOnlyPauseAndQuitAct) {
     everything.start = true;
     everything.back = true;
     GamepadMapping mapping;
-    PadActions frozen = mapping.next(everything, true, frame);
+    InputActions frozen = mapping.next(everything, true, frame);
     EXPECT_TRUE(frozen.togglePause);
     EXPECT_TRUE(frozen.quit);
+    EXPECT_TRUE(frozen.startRound);
     frozen.togglePause = false;
     frozen.quit = false;
     EXPECT_FALSE(actsAtAll(frozen));
 
     // A pressed during the pause was used up there: held on, it does not start the shower afterwards.
-    const PadActions running = mapping.next(everything, false, frame);
+    const InputActions running = mapping.next(everything, false, frame);
     EXPECT_FALSE(running.startShower);
     EXPECT_FALSE(running.togglePause);
     EXPECT_EQ(running.walk.forward, 1);
@@ -144,7 +145,7 @@ TEST(GamepadMapping, RightStickTurnsAsTheMouseDoesAtARateIndependentOfTheFrameRa
     state.rightX = 0.6f;
     state.rightY = 0.8f;
     GamepadMapping mapping;
-    const PadActions second = mapping.next(state, false, 1.0);
+    const InputActions second = mapping.next(state, false, 1.0);
     // Leaning right turns like the mouse moving right, a negative offset from the centre; down tilts like the
     // mouse moving down. A full lean turns at the full rate, shared out between the two ways.
     EXPECT_NEAR(second.orbit, -0.6f * GamepadMapping::orbitPixelsPerSecond, 1.0f);
@@ -153,7 +154,7 @@ TEST(GamepadMapping, RightStickTurnsAsTheMouseDoesAtARateIndependentOfTheFrameRa
     float orbit = 0.0f;
     float tilt = 0.0f;
     for (int step = 0; step < 60; ++step) {
-        const PadActions actions = mapping.next(state, false, 1.0 / 60.0);
+        const InputActions actions = mapping.next(state, false, 1.0 / 60.0);
         orbit += actions.orbit;
         tilt += actions.tilt;
     }

@@ -2,7 +2,7 @@
 // in the depth map, and the blur kept to that region must give what the passes over the whole map give.
 #include "app/game_passes.hpp"
 #include "app/game_state.hpp"
-#include "app/pad_actions.hpp"
+#include "app/input_actions.hpp"
 #include "postfx/scene_framebuffer.hpp"
 #include "render/shadow_blur.hpp"
 #include "render/shadow_map.hpp"
@@ -36,7 +36,7 @@ protected:
             item->spawned = true;
             item->placeOnPlanet(*player, *decorationItems);
         }
-        PadActions walk;
+        InputActions walk;
         walk.walk.forward = 1;
         advanceGame(1.0, walk);
     }

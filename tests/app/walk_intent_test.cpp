@@ -1,7 +1,9 @@
+#include "app/input_actions.hpp"
 #include "app/walk_intent.hpp"
 
 #include <gtest/gtest.h>
 
+using Velmora::InputActions;
 using Velmora::WalkIntent;
 
 TEST(WalkIntent, OppositeKeysCancelEachOther) {
@@ -43,4 +45,14 @@ TEST(WalkIntent, CombinedSourcesCountADirectionOnceAndCancelOppositeOnes) {
     const WalkIntent joined = WalkIntent::fromKeys(true, false, false, false).combinedWith(right);
     EXPECT_TRUE(joined.isDiagonal());
     EXPECT_EQ(joined.diagonalCode(), 3);
+}
+
+// A pad beside the keys and the mouse: moves add up; the frame's later steps keep only the walk.
+TEST(InputActions, CombinedMovesAddUpAndLaterStepsOnlyWalk) {
+    InputActions keys;
+    keys.walk.forward = 1;
+    keys.orbit = 10.0f;
+    EXPECT_EQ(keys.combinedWith(keys).orbit, 20.0f);
+    EXPECT_EQ(keys.forLaterSteps().walk.forward, 1);
+    EXPECT_EQ(keys.forLaterSteps().orbit, 0.0f);
 }

@@ -24,12 +24,6 @@ wait_for_two_frames() {
   fail "$CASE: the frames stopped"
 }
 
-# The largest object count printed after the given line; asteroids in sight raise it far above the planet, the
-# player and the decoration items.
-largest_count_after() {
-  sed -n "/^$1\$/,\$p" "$OUTPUT" | sed -n 's/^Number of rendered objects: //p' | sort -n | tail -n 1
-}
-
 CASE="taps while paused do nothing; Enter starts a shower that ends the game once"
 use_audio_driver wave
 prepare_game

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
 # Real key presses reach the game: every toggle prints its exact line in order, and walking changes the picture.
+# Under a window manager, minimising pauses the game, and Alt+Enter switches fullscreen without starting the shower.
 source "$(dirname "$0")/lib.sh"
 
 CASE="toggle keys print their lines in order"
@@ -67,5 +68,39 @@ window_snapshot after
 press_key Escape 0.1
 wait_for_exit 30
 expect_status 0
+
+CASE="Alt+Enter switches to fullscreen and back without starting the shower; minimising pauses until Space"
+start_window_manager
+prepare_game
+printf '500\n60\n' >"$GAME_DIR/Config/asteroidSpawnerConfig.txt"
+start_game
+press_key F7 0.1
+wait_for_line "start printing number of rendered objects"
+windowed="$(xdotool getwindowgeometry "$WINDOW_ID" | grep Geometry)"
+for expected in "  Geometry: 1920x1080" "$windowed"; do
+  xdotool windowfocus --sync "$WINDOW_ID" keydown alt keydown Return sleep 0.3 keyup Return keyup alt
+  for _ in $(seq 100); do
+    [ "$(xdotool getwindowgeometry "$WINDOW_ID" | grep Geometry)" == "$expected" ] && continue 2
+    sleep 0.1
+  done
+  fail "$CASE: not $expected"
+done
+# Shown again, the game waits for Space; minimised while paused, it stays paused.
+xdotool windowminimize --sync "$WINDOW_ID"
+wait_for_line "pause game"
+xdotool windowactivate --sync "$WINDOW_ID"
+sleep 1
+press_key space 0.1
+wait_for_line "continue game"
+press_key space 0.1
+sleep 1
+xdotool windowminimize --sync "$WINDOW_ID"
+xdotool windowactivate --sync "$WINDOW_ID"
+press_key Escape 0.1
+wait_for_exit 30
+expect_status 0
+[ "$(grep -v '^Number of rendered objects: ' "$OUTPUT" | tr '\n' ,)" == \
+  "start printing number of rendered objects,pause game,continue game,pause game," ] || fail "$CASE: lines"
+[ "$(largest_count_after "start printing number of rendered objects")" -lt 50 ] || fail "$CASE: the shower started"
 
 finish

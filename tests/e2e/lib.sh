@@ -4,7 +4,8 @@ set -u
 
 GAME_SOURCE="$1"
 WORK="$(mktemp -d /tmp/velmora-e2e-XXXXXX)"
-trap 'rm -rf "$WORK"' EXIT
+WM_PID=""
+trap 'rm -rf "$WORK"; [ -z "$WM_PID" ] || kill "$WM_PID" 2>/dev/null' EXIT
 GAME_DIR="$WORK/game"
 OUTPUT="$WORK/output.txt"
 # Standard error apart: the game's console lines are all on standard output.
@@ -123,6 +124,23 @@ wait_for_line() {
     sleep 0.1
   done
   fail "$CASE: no line '$1'"
+}
+
+# A window manager, for the cases that iconify a window or put it fullscreen the way desktops do.
+start_window_manager() {
+  openbox >/dev/null 2>&1 &
+  WM_PID=$!
+  for _ in $(seq 100); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
+    sleep 0.1
+  done
+  fail "$CASE: the window manager did not start"
+}
+
+# The largest object count printed after the given line; asteroids in sight raise it far above the planet, the
+# player and the decoration items.
+largest_count_after() {
+  sed -n "/^$1\$/,\$p" "$OUTPUT" | sed -n 's/^Number of rendered objects: //p' | sort -n | tail -n 1
 }
 
 # Waits for the game started by start_game to end; kills it after the given seconds.

@@ -2,6 +2,7 @@
 
 #include "app/game_passes.hpp"
 #include "app/game_state.hpp"
+#include "app/input.hpp"
 #include "support/gl_context.hpp"
 
 #include <GLFW/glfw3.h>
@@ -16,6 +17,9 @@ void GameInWindow::setUp() {
     glfwGetWindowSize(Velmora::window, &Velmora::windowWidth, &Velmora::windowHeight);
     std::srand(randomSeed);
     Velmora::initializeGame();
+    // The hidden window never has focus; the tests play it as a focused one with the pointer at its centre.
+    Velmora::windowFocusCallback(Velmora::window, GLFW_TRUE);
+    Velmora::cursorPosCallback(Velmora::window, Velmora::windowWidth / 2, Velmora::windowHeight / 2);
     atStart = std::make_unique<GameSnapshot>();
 }
 
@@ -29,6 +33,8 @@ void GameInWindow::tearDown() {
     glfwSetKeyCallback(Velmora::window, nullptr);
     glfwSetCursorPosCallback(Velmora::window, nullptr);
     glfwSetScrollCallback(Velmora::window, nullptr);
+    glfwSetWindowFocusCallback(Velmora::window, nullptr);
+    glfwSetWindowIconifyCallback(Velmora::window, nullptr);
     Velmora::window = nullptr;
 }
 

@@ -3,7 +3,7 @@
 #include "app/data_folder.hpp"
 #include "app/game_passes.hpp"
 #include "app/game_state.hpp"
-#include "app/pad_actions.hpp"
+#include "app/input_actions.hpp"
 #include "platform/console.hpp"
 
 #include <GL/glew.h>
@@ -59,7 +59,7 @@ void HeadlessGame::runFrame(double frameTime) {
 
 void HeadlessGame::update(double frameTime) {
     deltaTime = frameTime;
-    advanceGame(frameTime, PadActions{});
+    advanceGame(frameTime, InputActions{});
 }
 
 void HeadlessGame::renderAndShow() {
