@@ -101,7 +101,7 @@ protected:
 
     // The texture the character's last part was drawn with.
     static GLint playerTexture() {
-        player->draw(*shadowBlur);
+        player->draw(SceneDraw{sunDirection, *camera, true, false, true, *shadowMap, *shadowBlur});
         return TestSupport::textureOnUnitZero();
     }
 
@@ -315,11 +315,12 @@ TEST_F(GameGL, SpeedLastsJustOverFiveSecondsAndOnlyThenMaySpawnAgain) {
     const glm::mat4 collectedAt = speedPowerUp->model->modelMatrix;
     for (int step = 0; step < 10; ++step) {
         speedPowerUp->rollSpawn(25.0, *player, *decorationItems);
-        speedPowerUp->update(sunDirection, *camera, *shadowMap, 0.5);
+        speedPowerUp->update(FrameUniforms{sunDirection, *camera, *shadowMap, player->position(), 0.5});
         speedPowerUp->updateEffect(*player, 0.5);
     }
     EXPECT_EQ(speedPowerUp->model->modelMatrix, collectedAt);
-    EXPECT_EQ(speedPowerUp->draw(*shadowBlur), 0);
+    EXPECT_EQ(
+        speedPowerUp->draw(SceneDraw{sunDirection, *camera, true, false, true, *shadowMap, *shadowBlur}), 0);
     EXPECT_FLOAT_EQ(player->speed, 56.0f);
     speedPowerUp->updateEffect(*player, 0.001);
     EXPECT_NEAR(player->speed, 40.0f, 1e-4f);

@@ -85,7 +85,7 @@ FrameTimes medianFrame(Velmora::HeadlessGame& game, int frames) {
     return {Velmora::medianOf(frameMs), Velmora::medianOf(updateMs)};
 }
 
-std::array<double, Velmora::renderStepCount> medianSteps(Velmora::HeadlessGame& game, int frames) {
+std::vector<double> medianSteps(Velmora::HeadlessGame& game, int frames) {
     Velmora::StepClock stepClock;
     for (int frame = 0; frame < frames; ++frame) {
         timedFrame(game, &stepClock);

@@ -2,7 +2,6 @@
 
 #include "app/render_step_timer.hpp"
 
-#include <array>
 #include <string>
 #include <vector>
 
@@ -32,8 +31,9 @@ struct FrameFigures {
     std::string renderer;
     int frames = 0;
     double startToFirstFrameSeconds = 0.0;
-    std::array<double, renderStepCount> stepMs{};
-    std::array<double, renderStepCount> floorStepMs{};
+    // In the order of renderStepNames.
+    std::vector<double> stepMs;
+    std::vector<double> floorStepMs;
     double updateMs = 0.0;
     double frameMs = 0.0;
     double floorFrameMs = 0.0;

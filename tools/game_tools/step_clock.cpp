@@ -3,6 +3,7 @@
 #include "frame_figures.hpp"
 
 #include <GL/glew.h>
+#include <algorithm>
 
 namespace Velmora {
 
@@ -11,17 +12,18 @@ void StepClock::start() {
     mark = std::chrono::steady_clock::now();
 }
 
-void StepClock::stepFinished(RenderStep step) {
+void StepClock::stepFinished(const std::string& step) {
     glFinish();
     const auto now = std::chrono::steady_clock::now();
-    times[static_cast<size_t>(step)].push_back(std::chrono::duration<double, std::milli>(now - mark).count());
+    const auto index = static_cast<size_t>(std::find(steps.begin(), steps.end(), step) - steps.begin());
+    times.at(index).push_back(std::chrono::duration<double, std::milli>(now - mark).count());
     mark = now;
 }
 
-std::array<double, renderStepCount> StepClock::medians() const {
-    std::array<double, renderStepCount> result{};
-    for (size_t step = 0; step < result.size(); ++step) {
-        result[step] = medianOf(times[step]);
+std::vector<double> StepClock::medians() const {
+    std::vector<double> result;
+    for (const std::vector<double>& stepTimes : times) {
+        result.push_back(medianOf(stepTimes));
     }
     return result;
 }

@@ -2,8 +2,8 @@
 
 #include "app/render_step_timer.hpp"
 
-#include <array>
 #include <chrono>
+#include <string>
 #include <vector>
 
 namespace Velmora {
@@ -14,12 +14,13 @@ class StepClock : public RenderStepTimer {
 public:
     // Finishes what is queued and starts the clock for the first step of a frame.
     void start();
-    void stepFinished(RenderStep step) override;
-    // The median of each step's times, in milliseconds, in step order.
-    std::array<double, renderStepCount> medians() const;
+    void stepFinished(const std::string& step) override;
+    // The median of each step's times, in milliseconds, in the order of renderStepNames.
+    std::vector<double> medians() const;
 
 private:
-    std::array<std::vector<double>, renderStepCount> times;
+    const std::vector<std::string> steps = renderStepNames();
+    std::vector<std::vector<double>> times{steps.size()};
     std::chrono::steady_clock::time_point mark;
 };
 
