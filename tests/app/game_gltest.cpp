@@ -5,6 +5,7 @@
 #include "app/game_window.hpp"
 #include "app/input.hpp"
 #include "app/pad_actions.hpp"
+#include "app/render_step_timer.hpp"
 #include "math/camera.hpp"
 #include "math/world_transforms.hpp"
 #include "postfx/bloom.hpp"
@@ -28,9 +29,13 @@
 #include <GLFW/glfw3.h>
 #include <array>
 #include <cstdlib>
+#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
+#include <set>
+#include <string>
 #include <utility>
+#include <vector>
 
 using namespace Velmora;
 using TestSupport::brightness;
@@ -275,6 +280,43 @@ TEST_F(GameGL, ObjectCountCoversPlanetPlayerAndVisibleDecorations) {
     const int count = countedFrame();
     EXPECT_GE(count, 9);
     EXPECT_LT(count, 21);
+}
+
+// A frame finishes each render step once, in order, by the name the figures give it: the world's steps are
+// those of its registration, where the objects of one step must stand together.
+TEST_F(GameGL, EveryRenderStepFinishesOnceAFrameUnderItsName) {
+    struct StepNames : RenderStepTimer {
+        void stepFinished(const std::string& step) override { finished.push_back(step); }
+        std::vector<std::string> finished;
+    } steps;
+    renderStepTimer = &steps;
+    renderFrame();
+    renderStepTimer = nullptr;
+    const std::vector<std::string> names = renderStepNames();
+    EXPECT_EQ(steps.finished, names);
+    EXPECT_EQ(std::set<std::string>(names.begin(), names.end()).size(), names.size());
+}
+
+// What each registered object keeps puts back what playing changed in it.
+TEST_F(GameGL, KeptStatesOfTheWorldsObjectsPutPlayBack) {
+    std::vector<std::function<void()>> kept;
+    for (const WorldEntry& entry : worldObjects()) {
+        kept.push_back(entry.object->keepState());
+    }
+    const glm::vec3 start = player->position();
+    glm::vec3 axis(0.0f);
+    player->moveForward(axis, camera->position(), player->speed, 0.5, decorationItems->obstaclePositions());
+    layBesidePlayer(*shieldPowerUp, 0.1f);
+    shieldPowerUp->checkCollect(*player);
+    dropAsteroidOnPlayer();
+    ASSERT_NE(player->position(), start);
+    for (const std::function<void()>& restore : kept) {
+        restore();
+    }
+    EXPECT_EQ(player->position(), start);
+    EXPECT_FALSE(player->shieldActive);
+    EXPECT_FALSE(shieldPowerUp->spawned || shieldPowerUp->collected);
+    EXPECT_TRUE(asteroids->shower->asteroidList.empty());
 }
 
 TEST_F(GameGL, LyingPowerUpsAreCountedButNotOnceCollected) {
