@@ -36,8 +36,12 @@ endif()
 # Release builds of the game get the hardening that Debian's dpkg-buildflags gives its packages, with immediate
 # binding: fortified C library calls, a stack protector, format-string checks, and full RELRO. The sanitizer and
 # fuzzing builds go without: the fortified calls would keep AddressSanitizer from seeing the accesses they make.
+# VELMORA_RELEASE_HARDENING says whether a build carries it (1 or 0, maybe through a generator expression), for
+# the package checks, which judge the hardening only there.
+set(VELMORA_RELEASE_HARDENING 0)
 if(NOT VELMORA_SANITIZE AND NOT VELMORA_FUZZ)
     set(release_build $<NOT:$<CONFIG:Debug>>)
+    set(VELMORA_RELEASE_HARDENING ${release_build})
     target_compile_definitions(velmora_build_options INTERFACE $<${release_build}:_FORTIFY_SOURCE=2>)
     target_compile_options(velmora_build_options INTERFACE
         "$<${release_build}:-fstack-protector-strong;-Wformat;-Werror=format-security>")

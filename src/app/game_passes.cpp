@@ -30,11 +30,18 @@
 #include <GL/glew.h>
 #include <GLFW/glfw3.h>
 #include <IL/il.h>
-#include <array>
+#include <cstring>
 #include <sstream>
 
 namespace Velmora {
 namespace {
+
+// The render steps on either side of the scene's, whose steps come from the world's registration.
+constexpr const char* shadowPassStep = "shadow pass";
+constexpr const char* shadowBlurStep = "shadow blur";
+constexpr const char* edgesStep = "edges";
+constexpr const char* bloomStep = "bloom";
+constexpr const char* compositeStep = "composite and hearts";
 
 void setFixedGlState() {
     glEnable(GL_DEPTH_TEST);
@@ -79,7 +86,7 @@ void createHearts() {
 void handOutPointLights() {
     const PointLightArrays lights = decorationItems->pointLights();
     for (const WorldEntry& entry : worldObjects()) {
-        entry.object->takeLights(lights);
+        entry.object->uploadMaterialAndLights(lights);
     }
 }
 
@@ -114,12 +121,14 @@ void spawnCollectAndExpirePowerUps(double stepTime) {
 
 void updateModels(const glm::vec3& light, double stepTime) {
     const FrameUniforms frame{light, *camera, *shadowMap, player->position(), stepTime};
-    for (WorldObject* object : uniformOrder()) {
-        object->updateUniforms(frame);
+    for (const WorldEntry& entry : worldObjects()) {
+        if (entry.uniforms == StepUniforms::Sent) {
+            entry.object->update(frame);
+        }
     }
 }
 
-void finishStep(RenderStep step) {
+void finishStep(const char* step) {
     if (renderStepTimer != nullptr) {
         renderStepTimer->stepFinished(step);
     }
@@ -136,9 +145,9 @@ void renderShadowPass() {
     for (const WorldEntry& entry : worldObjects()) {
         entry.object->drawShadows();
     }
-    finishStep(RenderStep::ShadowPass);
+    finishStep(shadowPassStep);
     shadowBlur->blur(shadowMap->depthTexture, screenQuad->quad->vao, screenQuad->quad->indexCount);
-    finishStep(RenderStep::ShadowBlur);
+    finishStep(shadowBlurStep);
 }
 
 void setFaceCulling(bool on) {
@@ -182,13 +191,13 @@ int renderScenePass() {
     const bool skipHidden = skipHiddenRocks && frustumCullingEnabled && !wireframeMode;
     const SceneDraw scene{sunDirection,     *camera,    frustumCullingEnabled, skipHidden,
                           asteroidsStarted, *shadowMap, *shadowBlur,           rendererKind};
-    const std::array<WorldEntry, worldObjectCount> entries = worldObjects();
+    const std::vector<WorldEntry> entries = worldObjects();
     int renderedObjects = 0;
     for (size_t i = 0; i < entries.size(); ++i) {
         applyFaceCulling(entries[i].object->faceCulling());
-        renderedObjects += entries[i].object->drawScene(scene);
+        renderedObjects += entries[i].object->draw(scene);
         // Objects drawn in one step, the three items, finish it together.
-        if (i + 1 == entries.size() || entries[i + 1].step != entries[i].step) {
+        if (i + 1 == entries.size() || std::strcmp(entries[i + 1].step, entries[i].step) != 0) {
             finishStep(entries[i].step);
         }
     }
@@ -206,9 +215,9 @@ void applyPostProcessing() {
     const Scene::ScreenQuadModel& quad = *screenQuad->quad;
     edgeDetection->applyEdges(screenQuad->sceneColorTexture, screenQuad->sceneDepthTexture, quad.vao,
                               quad.indexCount);
-    finishStep(RenderStep::Edges);
+    finishStep(edgesStep);
     bloom->applyBloom(edgeDetection->resultTexture, quad.vao, quad.indexCount);
-    finishStep(RenderStep::Bloom);
+    finishStep(bloomStep);
 }
 
 // Wireframe shows the raw scene, since no post-processing ran; edge mode shows the outlines alone.
@@ -232,7 +241,7 @@ void showOnWindow() {
         hearts->draw(screenQuad->quad->vao, screenQuad->quad->indexCount, player->lives);
     }
     showOnScreenText();
-    finishStep(RenderStep::CompositeAndHearts);
+    finishStep(compositeStep);
 }
 
 // The hit that takes the last life ends the game once: from the next frame on nothing updates any more.
@@ -244,6 +253,17 @@ void checkForLoss() {
 }
 
 } // namespace
+
+std::vector<std::string> renderStepNames() {
+    std::vector<std::string> names{shadowPassStep, shadowBlurStep};
+    for (const WorldEntry& entry : worldObjects()) {
+        if (names.back() != entry.step) {
+            names.emplace_back(entry.step);
+        }
+    }
+    names.insert(names.end(), {edgesStep, bloomStep, compositeStep});
+    return names;
+}
 
 void initializeGame() {
     ilInit();

@@ -48,20 +48,15 @@ std::array<Logicals::PowerUp*, 3> powerUps() {
     return {speedPowerUp.get(), lifePowerUp.get(), shieldPowerUp.get()};
 }
 
-std::array<WorldEntry, worldObjectCount> worldObjects() {
-    return {{{skyCube.get(), RenderStep::Sky},
-             {planet.get(), RenderStep::Planet},
-             {player.get(), RenderStep::Player},
-             {decorationItems.get(), RenderStep::HousesAndLanterns},
-             {asteroids.get(), RenderStep::Asteroids},
-             {speedPowerUp.get(), RenderStep::PowerUps},
-             {lifePowerUp.get(), RenderStep::PowerUps},
-             {shieldPowerUp.get(), RenderStep::PowerUps}}};
-}
-
-std::array<WorldObject*, 7> uniformOrder() {
-    return {planet.get(),       player.get(),      skyCube.get(),      decorationItems.get(),
-            speedPowerUp.get(), lifePowerUp.get(), shieldPowerUp.get()};
+std::vector<WorldEntry> worldObjects() {
+    return {{skyCube.get(), "sky", StepUniforms::Sent},
+            {planet.get(), "planet", StepUniforms::Sent},
+            {player.get(), "player", StepUniforms::Sent},
+            {decorationItems.get(), "houses and lanterns", StepUniforms::Sent},
+            {asteroids.get(), "asteroids", StepUniforms::None},
+            {speedPowerUp.get(), "power-ups", StepUniforms::Sent},
+            {lifePowerUp.get(), "power-ups", StepUniforms::Sent},
+            {shieldPowerUp.get(), "power-ups", StepUniforms::Sent}};
 }
 
 std::unique_ptr<Bloom> bloom;

@@ -1,11 +1,10 @@
 #pragma once
 
-#include "app/render_step_timer.hpp"
 #include "render/renderer_kind.hpp"
 #include <array>
-
 #include <glm/glm.hpp>
 #include <memory>
+#include <vector>
 
 struct GLFWwindow;
 
@@ -70,19 +69,21 @@ extern std::unique_ptr<MessagePanel> messagePanel;
 extern std::unique_ptr<Bloom> bloom;
 extern std::unique_ptr<EdgeDetection> edgeDetection;
 extern std::unique_ptr<ShadowBlur> shadowBlur;
-// A world object with the render step its drawing counts in.
+// Whether a world object sends uniforms with every update step; the asteroids send theirs with each step of
+// the shower instead.
+enum class StepUniforms { Sent, None };
+// A world object as the game's passes see it.
 struct WorldEntry {
     WorldObject* object;
-    RenderStep step;
+    // The render step its scene drawing is timed in, by the name the benchmark's figures give it; objects of
+    // one step are registered one after another.
+    const char* step;
+    StepUniforms uniforms;
 };
-// The world's objects in the order of the lights, the shadows, the scene (the order they are drawn in) and
-// the sampling keys. A new kind of object is created and released with the others and takes one line here,
-// and one in uniformOrder if it has per-step uniforms.
-constexpr size_t worldObjectCount = 8;
-std::array<WorldEntry, worldObjectCount> worldObjects();
-// The per-step uniforms go out in an order of their own: the sky's after the character's. The asteroids send
-// theirs with each step of the shower.
-std::array<WorldObject*, 7> uniformOrder();
+// Every world object, registered once, in the order of every pass over the world: the lights, the per-step
+// uniforms, the shadows, the scene (the order they are drawn in), the sampling keys. A new kind of object has
+// its holder above, created and released with the others, and one line here.
+std::vector<WorldEntry> worldObjects();
 
 // Found once at set-up: what a frame may ask of the renderer (see RendererKind).
 extern RendererKind rendererKind;

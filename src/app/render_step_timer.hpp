@@ -1,40 +1,21 @@
 #pragma once
 
-#include <array>
+#include <string>
+#include <vector>
 
 namespace Velmora {
 
-// The steps of a rendered frame, in the order the game renders them.
-enum class RenderStep {
-    ShadowPass,
-    ShadowBlur,
-    Sky,
-    Planet,
-    Player,
-    HousesAndLanterns,
-    Asteroids,
-    PowerUps,
-    Edges,
-    Bloom,
-    CompositeAndHearts,
-    // Not a step: how many there are.
-    Count
-};
-constexpr int renderStepCount = static_cast<int>(RenderStep::Count);
+// The names the steps of a rendered frame go by in the benchmark's figures, in the order the game renders
+// them: the shadows, the scene's steps as the world's objects are registered (worldObjects), then the
+// post-processing and the composite.
+std::vector<std::string> renderStepNames();
 
-// The names the steps go by in the benchmark's figures, in step order.
-constexpr std::array<const char*, renderStepCount> renderStepNames = {
-    "shadow pass",         "shadow blur", "sky",       "planet", "player",
-    "houses and lanterns", "asteroids",   "power-ups", "edges",  "bloom",
-    "composite and hearts"};
-static_assert(renderStepNames.back() != nullptr, "every render step has a name");
-
-// Told the end of each step of a frame, for a tool that times the steps one by one; the game itself renders
-// without one.
+// Told the end of each step of a frame, by one of renderStepNames, for a tool that times the steps one by
+// one; the game itself renders without one.
 class RenderStepTimer {
 public:
     virtual ~RenderStepTimer() = default;
-    virtual void stepFinished(RenderStep step) = 0;
+    virtual void stepFinished(const std::string& step) = 0;
 };
 
 } // namespace Velmora

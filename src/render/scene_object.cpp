@@ -140,11 +140,12 @@ void SceneObject::followLight(const glm::vec3& light, const ShadowMap& shadowMap
     setShadowLightMatrix(shadowMap.computeLightMVP(light, false, modelMatrix));
 }
 
-bool SceneObject::isInViewFrustum(const Frustum& frustum, bool cullingEnabled) const {
+bool SceneObject::isInViewFrustum(const Frustum& frustum, const glm::mat4& placement,
+                                  bool cullingEnabled) const {
     if (!cullingEnabled) {
         return true;
     }
-    return isSphereOfPointsInFrustum(frustum, positions, modelMatrix);
+    return isSphereOfPointsInFrustum(frustum, positions, placement);
 }
 
 } // namespace Velmora::Scene

@@ -36,7 +36,8 @@ public:
     void setShadowLightMatrix(const glm::mat4& lightMVPMatrix) const;
     // The light matrix of the object where it stands now, seen from the sun in the given direction.
     void followLight(const glm::vec3& light, const ShadowMap& shadowMap) const;
-    bool isInViewFrustum(const Frustum& frustum, bool cullingEnabled) const;
+    // The mesh placed by the given matrix, which one mesh drawn in many places need not make its own.
+    bool isInViewFrustum(const Frustum& frustum, const glm::mat4& placement, bool cullingEnabled) const;
 
     // One importer serves the whole game; the scene it returns lives until the next import.
     static const aiScene* importObj(const std::string& path);

@@ -31,15 +31,18 @@ void AsteroidSpawner::update(const glm::vec3& light, double frameTime, const Cam
     model->setLightAndCamera(light, camera);
 }
 
-int AsteroidSpawner::draw(const glm::vec3& light, const Camera& camera, bool cullingEnabled, bool skipHidden,
-                          RendererKind renderer, const ShadowMap& shadowMap, const ShadowBlur& shadowBlur) {
+int AsteroidSpawner::draw(const SceneDraw& scene) {
+    if (!scene.showerStarted) {
+        return 0;
+    }
+    const Camera& camera = scene.camera;
     // A graphics card draws hidden rocks for less than it loses idling through the read-backs that find them.
-    skipHidden = skipHidden && renderer == RendererKind::Software;
-    collectRocksInSight(camera, cullingEnabled);
+    const bool skipHidden = scene.skipHidden && scene.renderer == RendererKind::Software;
+    collectRocksInSight(camera, scene.cullingEnabled);
     // Rocks are opaque, so the order changes no pixel; nearest first lets the depth test turn away the hidden
     // parts of farther rocks before they are shaded.
     std::sort(rocksInSight.begin(), rocksInSight.end());
-    const glm::mat4 lightViewProjection = shadowMap.computeLightMVP(light, true, glm::mat4(1.0f));
+    const glm::mat4 lightViewProjection = scene.shadowMap.computeLightMVP(scene.light, true, glm::mat4(1.0f));
     if (skipHidden) {
         coverWithRocksAndGround(camera);
     }
@@ -54,7 +57,7 @@ int AsteroidSpawner::draw(const glm::vec3& light, const Camera& camera, bool cul
         }
         next = collectUnhidden(next, wave, camera, skipHidden);
         rocksSent += static_cast<int>(visibleRocks.size());
-        model->drawAll(visibleRocks, lightViewProjection, shadowBlur, renderer);
+        model->drawAll(visibleRocks, lightViewProjection, scene.shadowBlur, scene.renderer);
     }
     return static_cast<int>(rocksInSight.size());
 }
@@ -89,9 +92,8 @@ void AsteroidSpawner::collectRocksInSight(const Camera& camera, bool cullingEnab
     const glm::vec3 eye = camera.position();
     rocksInSight.clear();
     shower->forEachInPlay([&](const Asteroid& asteroid) {
-        model->modelMatrix = asteroid.modelMatrix;
         // Asteroids out of sight are skipped before any matrix is computed.
-        if (model->isInViewFrustum(*camera.frustum, cullingEnabled)) {
+        if (model->isInViewFrustum(*camera.frustum, asteroid.modelMatrix, cullingEnabled)) {
             const glm::vec3 offset = translationOf(asteroid.modelMatrix) - eye;
             rocksInSight.emplace_back(glm::dot(offset, offset), &asteroid);
         }
@@ -102,16 +104,16 @@ bool AsteroidSpawner::checkAsteroidHits(Player& player) {
     return shower->checkHits(player.position(), player.shieldActive, player.lives);
 }
 
-int AsteroidSpawner::drawScene(const SceneDraw& scene) {
-    if (!scene.showerStarted) {
-        return 0;
-    }
-    return draw(scene.light, scene.camera, scene.cullingEnabled, scene.skipHidden, scene.renderer,
-                scene.shadowMap, scene.shadowBlur);
-}
-
 void AsteroidSpawner::addSamplingTextures(std::vector<const Texture*>& textures) const {
     textures.push_back(texture.get());
+}
+
+void AsteroidSpawner::addModels(std::vector<Scene::SceneObject*>& models) const {
+    models.push_back(model.get());
+}
+
+std::function<void()> AsteroidSpawner::keepState() {
+    return [this, kept = *shower] { *shower = kept; };
 }
 
 } // namespace Velmora

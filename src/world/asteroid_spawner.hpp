@@ -11,6 +11,7 @@
 #include "world/world_object.hpp"
 
 #include <cstddef>
+#include <functional>
 #include <glm/glm.hpp>
 #include <memory>
 #include <utility>
@@ -20,8 +21,6 @@ namespace Velmora {
 
 class Camera;
 class Player;
-class ShadowBlur;
-class ShadowMap;
 
 // The asteroid shower as the game shows it: one mesh, texture, program and material serve every asteroid,
 // and the asteroids in play that can be seen go out in instanced draws, those wholly hidden left out.
@@ -32,25 +31,24 @@ public:
     AsteroidSpawner(const AsteroidSpawner&) = delete;
     AsteroidSpawner& operator=(const AsteroidSpawner&) = delete;
 
-    void uploadMaterialAndLights(PointLightArrays lights);
+    void uploadMaterialAndLights(PointLightArrays lights) override;
     // Moves the shower on by one frame and sends the light and camera uniforms, which every asteroid drawn in
-    // this frame shares.
+    // this frame shares: the asteroids send no uniforms with the other objects' per-step ones.
     void update(const glm::vec3& light, double frameTime, const Camera& camera);
+    using WorldObject::update;
     // Draws the asteroids in play that can be seen, nearest first; returns how many are in sight, counting
-    // those left out because nearer rocks or the ground hide them wholly. Only a software renderer looks for
-    // hidden rocks: finding them takes read-backs of the depth buffer, which a graphics card must stop for.
-    int draw(const glm::vec3& light, const Camera& camera, bool cullingEnabled, bool skipHidden,
-             RendererKind renderer, const ShadowMap& shadowMap, const ShadowBlur& shadowBlur);
+    // those left out because nearer rocks or the ground hide them wholly; only a software renderer looks for
+    // hidden rocks, since finding them takes read-backs of the depth buffer, which a graphics card must stop
+    // for. Nothing falls, and so nothing is drawn, before the shower starts.
+    int draw(const SceneDraw& scene) override;
     // True exactly when a hit has just taken the player's last life.
     bool checkAsteroidHits(Player& player);
 
-    // The light and camera go out with each step of the shower, in update.
-    void takeLights(const PointLightArrays& lights) override { uploadMaterialAndLights(lights); }
-    // Nothing falls, and so nothing is drawn, before the shower starts.
-    int drawScene(const SceneDraw& scene) override;
     // Rocks are closed and opaque, so their back faces can always go.
     FaceCulling faceCulling() const override { return FaceCulling::ClosedMesh; }
     void addSamplingTextures(std::vector<const Texture*>& textures) const override;
+    void addModels(std::vector<Scene::SceneObject*>& models) const override;
+    std::function<void()> keepState() override;
 
     // Released from the bottom up: the mesh, its program, texture and material, and last the rocks
     // themselves.

@@ -54,15 +54,15 @@ PointLightArrays DecorationItems::pointLights() const {
     return {pointLightPositions, pointLightColors, pointLightIntensities, pointLightRanges};
 }
 
-void DecorationItems::uploadMaterialAndLights() {
+void DecorationItems::uploadMaterialAndLights(PointLightArrays lights) {
     for (Scene::DecorationItemModel* model : models) {
-        model->setMaterialAndLights(pointLights());
+        model->setMaterialAndLights(lights);
     }
 }
 
-void DecorationItems::update(const glm::vec3& light, const Camera& camera, const ShadowMap& shadowMap) {
+void DecorationItems::update(const FrameUniforms& frame) {
     for (Scene::DecorationItemModel* model : models) {
-        model->setFrameUniforms(light, camera, shadowMap);
+        model->setFrameUniforms(frame.light, frame.camera, frame.shadowMap);
     }
 }
 
@@ -72,13 +72,13 @@ void DecorationItems::updateShadowMatrices(const glm::vec3& light, const ShadowM
     }
 }
 
-int DecorationItems::draw(const Frustum& frustum, bool cullingEnabled, const ShadowBlur& shadowBlur) {
+int DecorationItems::draw(const SceneDraw& scene) {
     int drawn = 0;
     for (Scene::DecorationItemModel* model : models) {
-        if (!model->isInViewFrustum(frustum, cullingEnabled)) {
+        if (!model->isInViewFrustum(*scene.camera.frustum, model->modelMatrix, scene.cullingEnabled)) {
             continue;
         }
-        model->draw(&shadowBlur);
+        model->draw(&scene.shadowBlur);
         ++drawn;
     }
     return drawn;
@@ -108,13 +108,13 @@ void DecorationItems::gatherModels() {
     }
 }
 
-int DecorationItems::drawScene(const SceneDraw& scene) {
-    return draw(*scene.camera.frustum, scene.cullingEnabled, scene.shadowBlur);
-}
-
 void DecorationItems::addSamplingTextures(std::vector<const Texture*>& textures) const {
     textures.push_back(houseTexture.get());
     textures.push_back(lanternTexture.get());
+}
+
+void DecorationItems::addModels(std::vector<Scene::SceneObject*>& sceneModels) const {
+    sceneModels.insert(sceneModels.end(), models.begin(), models.end());
 }
 
 } // namespace Velmora

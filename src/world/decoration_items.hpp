@@ -14,9 +14,6 @@
 
 namespace Velmora {
 
-class Camera;
-class Frustum;
-class ShadowBlur;
 class ShadowMap;
 
 // Eight houses and four lanterns placed once at random free spots; the lanterns' lights are the point lights
@@ -31,20 +28,15 @@ public:
     DecorationItems& operator=(const DecorationItems&) = delete;
 
     PointLightArrays pointLights() const;
-    void uploadMaterialAndLights();
-    void update(const glm::vec3& light, const Camera& camera, const ShadowMap& shadowMap);
+    // The lights handed out are the lanterns' own, those of pointLights.
+    void uploadMaterialAndLights(PointLightArrays lights) override;
+    void update(const FrameUniforms& frame) override;
     void updateShadowMatrices(const glm::vec3& light, const ShadowMap& shadowMap) override;
     // Houses, then lanterns, each only when it can be seen; returns how many were drawn.
-    int draw(const Frustum& frustum, bool cullingEnabled, const ShadowBlur& shadowBlur);
+    int draw(const SceneDraw& scene) override;
     void drawShadows() override;
-
-    // The lights handed out are the lanterns' own.
-    void takeLights(const PointLightArrays&) override { uploadMaterialAndLights(); }
-    void updateUniforms(const FrameUniforms& frame) override {
-        update(frame.light, frame.camera, frame.shadowMap);
-    }
-    int drawScene(const SceneDraw& scene) override;
     void addSamplingTextures(std::vector<const Texture*>& textures) const override;
+    void addModels(std::vector<Scene::SceneObject*>& models) const override;
     // The items never move, so their positions are gathered once, after placement.
     const ObstaclePositions& obstaclePositions() const { return obstacles; }
 

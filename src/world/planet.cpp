@@ -21,9 +21,9 @@ void Planet::uploadMaterialAndLights(PointLightArrays lights) {
     model->setMaterialAndLights(std::move(lights));
 }
 
-void Planet::update(const glm::vec3& light, const Camera& camera, const ShadowMap& shadowMap) {
-    model->setFrameUniforms(light, camera, shadowMap);
-    occluder->update(camera.viewProjection() * model->modelMatrix);
+void Planet::update(const FrameUniforms& frame) {
+    model->setFrameUniforms(frame.light, frame.camera, frame.shadowMap);
+    occluder->update(frame.camera.viewProjection() * model->modelMatrix);
 }
 
 float Planet::solidRadius() const {
@@ -38,13 +38,17 @@ void Planet::drawShadows() {
     model->drawShadow();
 }
 
-int Planet::drawScene(const SceneDraw& scene) {
+int Planet::draw(const SceneDraw& scene) {
     model->draw(&scene.shadowBlur);
     return 1;
 }
 
 void Planet::addSamplingTextures(std::vector<const Texture*>& textures) const {
     textures.push_back(texture.get());
+}
+
+void Planet::addModels(std::vector<Scene::SceneObject*>& models) const {
+    models.push_back(model.get());
 }
 
 } // namespace Velmora

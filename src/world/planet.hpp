@@ -10,10 +10,10 @@
 
 #include <glm/glm.hpp>
 #include <memory>
+#include <vector>
 
 namespace Velmora {
 
-class Camera;
 class ShadowMap;
 
 // The grass-covered sphere of radius 1 at the world origin; it never moves.
@@ -23,19 +23,16 @@ public:
     Planet(const Planet&) = delete;
     Planet& operator=(const Planet&) = delete;
 
-    void uploadMaterialAndLights(PointLightArrays lights);
-    void update(const glm::vec3& light, const Camera& camera, const ShadowMap& shadowMap);
     // The planet is solid throughout this distance from its centre.
     float solidRadius() const;
 
-    void takeLights(const PointLightArrays& lights) override { uploadMaterialAndLights(lights); }
-    void updateUniforms(const FrameUniforms& frame) override {
-        update(frame.light, frame.camera, frame.shadowMap);
-    }
+    void uploadMaterialAndLights(PointLightArrays lights) override;
+    void update(const FrameUniforms& frame) override;
     void updateShadowMatrices(const glm::vec3& light, const ShadowMap& shadowMap) override;
     void drawShadows() override;
-    int drawScene(const SceneDraw& scene) override;
+    int draw(const SceneDraw& scene) override;
     void addSamplingTextures(std::vector<const Texture*>& textures) const override;
+    void addModels(std::vector<Scene::SceneObject*>& models) const override;
 
     // Released from the bottom up: the occluder, the program, then the texture and the material before the
     // mesh that referred to them.

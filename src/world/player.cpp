@@ -82,13 +82,13 @@ void Player::uploadMaterialAndLights(PointLightArrays lights) {
     }
 }
 
-void Player::updateUniforms(const glm::vec3& light, const Camera& camera, const ShadowMap& shadowMap) {
+void Player::update(const FrameUniforms& frame) {
     for (Scene::PlayerModel* part : parts()) {
-        part->setFrameUniforms(light, camera, shadowMap);
+        part->setFrameUniforms(frame.light, frame.camera, frame.shadowMap);
     }
 }
 
-void Player::updateShadowUniforms(const glm::vec3& light, const ShadowMap& shadowMap) {
+void Player::updateShadowMatrices(const glm::vec3& light, const ShadowMap& shadowMap) {
     for (Scene::PlayerModel* part : parts()) {
         part->followLight(light, shadowMap);
     }
@@ -100,10 +100,12 @@ void Player::drawShadows() {
     }
 }
 
-void Player::draw(const ShadowBlur& shadowBlur) {
-    for (Scene::PlayerModel* part : parts()) {
-        part->drawPart(shadowBlur, shieldActive);
+int Player::draw(const SceneDraw& scene) {
+    const std::array<Scene::PlayerModel*, 8> models = parts();
+    for (Scene::PlayerModel* part : models) {
+        part->drawPart(scene.shadowBlur, shieldActive);
     }
+    return static_cast<int>(models.size());
 }
 
 glm::vec3 Player::position() const {
@@ -155,18 +157,23 @@ void Player::takePose(const PlayerPose& walked) {
     swingDirection = walked.swingDirection;
 }
 
-void Player::updateUniforms(const FrameUniforms& frame) {
-    updateUniforms(frame.light, frame.camera, frame.shadowMap);
-}
-
-int Player::drawScene(const SceneDraw& scene) {
-    draw(scene.shadowBlur);
-    return static_cast<int>(parts().size());
-}
-
 void Player::addSamplingTextures(std::vector<const Texture*>& textures) const {
     const std::vector<const Texture*> own = samplingTextures();
     textures.insert(textures.end(), own.begin(), own.end());
+}
+
+void Player::addModels(std::vector<Scene::SceneObject*>& models) const {
+    const std::array<Scene::PlayerModel*, 8> own = parts();
+    models.insert(models.end(), own.begin(), own.end());
+}
+
+std::function<void()> Player::keepState() {
+    return [this, walk = pose(), keptLives = lives, keptSpeed = speed, keptShield = shieldActive] {
+        takePose(walk);
+        lives = keptLives;
+        speed = keptSpeed;
+        shieldActive = keptShield;
+    };
 }
 
 } // namespace Velmora

@@ -10,14 +10,13 @@
 #include "world/world_object.hpp"
 
 #include <array>
+#include <functional>
 #include <glm/glm.hpp>
 #include <memory>
 #include <vector>
 
 namespace Velmora {
 
-class Camera;
-class ShadowBlur;
 class ShadowMap;
 
 // The character: eight body parts that always move together (only the limbs swing on their own), their
@@ -29,19 +28,15 @@ public:
     Player(const Player&) = delete;
     Player& operator=(const Player&) = delete;
 
-    void uploadMaterialAndLights(PointLightArrays lights);
-    void updateUniforms(const glm::vec3& light, const Camera& camera, const ShadowMap& shadowMap);
-    void updateShadowUniforms(const glm::vec3& light, const ShadowMap& shadowMap);
+    void uploadMaterialAndLights(PointLightArrays lights) override;
+    void update(const FrameUniforms& frame) override;
+    void updateShadowMatrices(const glm::vec3& light, const ShadowMap& shadowMap) override;
     void drawShadows() override;
-    void draw(const ShadowBlur& shadowBlur);
-
-    void takeLights(const PointLightArrays& lights) override { uploadMaterialAndLights(lights); }
-    void updateUniforms(const FrameUniforms& frame) override;
-    void updateShadowMatrices(const glm::vec3& light, const ShadowMap& shadowMap) override {
-        updateShadowUniforms(light, shadowMap);
-    }
-    int drawScene(const SceneDraw& scene) override;
+    // Draws every part; returns how many.
+    int draw(const SceneDraw& scene) override;
     void addSamplingTextures(std::vector<const Texture*>& textures) const override;
+    void addModels(std::vector<Scene::SceneObject*>& models) const override;
+    std::function<void()> keepState() override;
 
     // As created: three lives, the start speed, no shield, every part at its start place, the limbs unswung.
     void restart();

@@ -43,27 +43,42 @@ void PowerUp::uploadMaterialAndLights(PointLightArrays lights) {
     model->setMaterialAndLights(std::move(lights));
 }
 
-void PowerUp::update(const glm::vec3& light, const Camera& camera, const ShadowMap& shadowMap,
-                     double deltaTime) {
+void PowerUp::update(const FrameUniforms& frame) {
     if (!isVisible()) {
         return;
     }
-    model->setFrameUniforms(light, camera, shadowMap);
-    PowerUpRules::bob(model->modelMatrix, bobOffset, bobDirection, deltaTime);
+    model->setFrameUniforms(frame.light, frame.camera, frame.shadowMap);
+    PowerUpRules::bob(model->modelMatrix, bobOffset, bobDirection, frame.stepTime);
 }
 
-void PowerUp::drawShadow() {
+void PowerUp::drawShadows() {
     if (isVisible()) {
         model->drawShadow();
     }
 }
 
-int PowerUp::draw(const ShadowBlur& shadowBlur) {
+int PowerUp::draw(const SceneDraw& scene) {
     if (!isVisible()) {
         return 0;
     }
-    model->draw(&shadowBlur);
+    model->draw(&scene.shadowBlur);
     return 1;
+}
+
+void PowerUp::addModels(std::vector<Scene::SceneObject*>& models) const {
+    models.push_back(model.get());
+}
+
+std::function<void()> PowerUp::keepState() {
+    return [this, matrix = model->modelMatrix, keptSpawned = spawned, keptCollected = collected,
+            keptRate = spawnRate, keptOffset = bobOffset, keptDirection = bobDirection] {
+        model->modelMatrix = matrix;
+        spawned = keptSpawned;
+        collected = keptCollected;
+        spawnRate = keptRate;
+        bobOffset = keptOffset;
+        bobDirection = keptDirection;
+    };
 }
 
 glm::vec3 PowerUp::position() const {

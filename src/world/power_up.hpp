@@ -7,16 +7,16 @@
 #include "world/power_up_model.hpp"
 #include "world/world_object.hpp"
 
+#include <functional>
 #include <glm/glm.hpp>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace Velmora {
 
-class Camera;
 class DecorationItems;
 class Player;
-class ShadowBlur;
 class ShadowMap;
 
 namespace Logicals {
@@ -42,21 +42,17 @@ public:
     // Absent as created, with no effect running; what the effect changed on the player is the player's to
     // undo.
     void restart();
-    void uploadMaterialAndLights(PointLightArrays lights);
-    // The frame uniforms of the place it had before this frame's bob, then the bob; only while lying.
-    void update(const glm::vec3& light, const Camera& camera, const ShadowMap& shadowMap, double deltaTime);
-    void drawShadow();
-    // Returns how many objects it drew: 1 while lying, else 0.
-    int draw(const ShadowBlur& shadowBlur);
-
-    void takeLights(const PointLightArrays& lights) override { uploadMaterialAndLights(lights); }
-    void updateUniforms(const FrameUniforms& frame) override {
-        update(frame.light, frame.camera, frame.shadowMap, frame.stepTime);
-    }
+    void uploadMaterialAndLights(PointLightArrays lights) override;
+    // The frame uniforms of the place it had before this step's bob, then the bob; only while lying.
+    void update(const FrameUniforms& frame) override;
     void updateShadowMatrices(const glm::vec3& light, const ShadowMap& shadowMap) override;
-    void drawShadows() override { drawShadow(); }
-    int drawScene(const SceneDraw& scene) override { return draw(scene.shadowBlur); }
+    // Only while lying.
+    void drawShadows() override;
+    // Returns how many objects it drew: 1 while lying, else 0.
+    int draw(const SceneDraw& scene) override;
     FaceCulling faceCulling() const override { return FaceCulling::ClosedMesh; }
+    void addModels(std::vector<Scene::SceneObject*>& models) const override;
+    std::function<void()> keepState() override;
     bool isVisible() const { return spawned && !collected; }
     glm::vec3 position() const;
 

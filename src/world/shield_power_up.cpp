@@ -21,4 +21,12 @@ void ShieldPowerUp::updateEffect(Player& player, double deltaTime) {
     }
 }
 
+std::function<void()> ShieldPowerUp::keepState() {
+    return [this, item = PowerUp::keepState(), keptTime = effectTime, keptDuration = effectDuration] {
+        item();
+        effectTime = keptTime;
+        effectDuration = keptDuration;
+    };
+}
+
 } // namespace Velmora::Logicals

@@ -11,6 +11,7 @@ public:
 
     void checkCollect(Player& player) override;
     void updateEffect(Player& player, double deltaTime) override;
+    std::function<void()> keepState() override;
 
     double effectTime = 0.0;
     double effectDuration = 5.0;

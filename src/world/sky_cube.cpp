@@ -14,15 +14,16 @@ SkyCube::SkyCube() {
     model->nightTexture = nightTexture.get();
 }
 
-void SkyCube::update(const glm::vec3& light, const glm::vec3& playerPosition, const Camera& camera) {
-    const GLuint program = shader->program;
+// The program is the one the model draws with, so that a tool that exchanges it exchanges both.
+void SkyCube::update(const FrameUniforms& frame) {
+    const GLuint program = model->shader->program;
     glUseProgram(program);
-    setUniform(program, "MVPMatrix", camera.viewProjection() * model->modelMatrix);
-    setUniform(program, "lightVector", light);
-    setUniform(program, "playerPosition", playerPosition);
+    setUniform(program, "MVPMatrix", frame.camera.viewProjection() * model->modelMatrix);
+    setUniform(program, "lightVector", frame.light);
+    setUniform(program, "playerPosition", frame.playerPosition);
 }
 
-int SkyCube::drawScene(const SceneDraw&) {
+int SkyCube::draw(const SceneDraw&) {
     model->draw(nullptr);
     return 0;
 }
@@ -30,6 +31,10 @@ int SkyCube::drawScene(const SceneDraw&) {
 void SkyCube::addSamplingTextures(std::vector<const Texture*>& textures) const {
     textures.push_back(dayTexture.get());
     textures.push_back(nightTexture.get());
+}
+
+void SkyCube::addModels(std::vector<Scene::SceneObject*>& models) const {
+    models.push_back(model.get());
 }
 
 } // namespace Velmora

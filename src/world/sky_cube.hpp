@@ -7,10 +7,9 @@
 
 #include <glm/glm.hpp>
 #include <memory>
+#include <vector>
 
 namespace Velmora {
-
-class Camera;
 
 // The sky about the whole scene: day above the side of the planet that faces the sun, night on the other
 // side.
@@ -21,15 +20,12 @@ public:
     SkyCube& operator=(const SkyCube&) = delete;
 
     // Leaves the sky program current.
-    void update(const glm::vec3& light, const glm::vec3& playerPosition, const Camera& camera);
-
-    void updateUniforms(const FrameUniforms& frame) override {
-        update(frame.light, frame.playerPosition, frame.camera);
-    }
+    void update(const FrameUniforms& frame) override;
     // The sky takes no shadow and is not counted among the drawn objects.
-    int drawScene(const SceneDraw&) override;
+    int draw(const SceneDraw&) override;
     FaceCulling faceCulling() const override { return FaceCulling::Off; }
     void addSamplingTextures(std::vector<const Texture*>& textures) const override;
+    void addModels(std::vector<Scene::SceneObject*>& models) const override;
 
     // Released from the bottom up: the program before the two pictures and the mesh that referred to them.
     std::unique_ptr<Scene::SkyCubeModel> model;

@@ -22,4 +22,14 @@ void SpeedPowerUp::updateEffect(Player& player, double deltaTime) {
     }
 }
 
+std::function<void()> SpeedPowerUp::keepState() {
+    return [this, item = PowerUp::keepState(), keptFactor = speedFactor, keptTime = effectTime,
+            keptDuration = effectDuration] {
+        item();
+        speedFactor = keptFactor;
+        effectTime = keptTime;
+        effectDuration = keptDuration;
+    };
+}
+
 } // namespace Velmora::Logicals

@@ -11,6 +11,7 @@ public:
 
     void checkCollect(Player& player) override;
     void updateEffect(Player& player, double deltaTime) override;
+    std::function<void()> keepState() override;
 
     float speedFactor = 1.4f;
     double effectTime = 0.0;

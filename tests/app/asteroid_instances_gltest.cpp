@@ -105,8 +105,8 @@ protected:
         const auto picture = rocksPicture(
             [&] {
                 glEnable(GL_CULL_FACE);
-                const int drawn =
-                    asteroids->draw(sun, *camera, culling, false, rendererKind, *shadowMap, *shadowBlur);
+                const int drawn = asteroids->draw(
+                    SceneDraw{sun, *camera, culling, false, true, *shadowMap, *shadowBlur, rendererKind});
                 glDisable(GL_CULL_FACE);
                 return drawn;
             },
@@ -211,8 +211,8 @@ TEST_F(AsteroidInstancesGL, RocksLeftOutAsHiddenChangeNoPixelNorTheCount) {
     skipHiddenRocks = true;
     wireframeMode = true;
     const Frame wireframe = shownFrame();
-    EXPECT_EQ(wireframe.sent,
-              asteroids->draw(sunDirection, *camera, true, false, rendererKind, *shadowMap, *shadowBlur));
+    EXPECT_EQ(wireframe.sent, asteroids->draw(SceneDraw{sunDirection, *camera, true, false, true, *shadowMap,
+                                                        *shadowBlur, rendererKind}));
 }
 
 TEST_F(AsteroidInstancesGL, GraphicsCardFrameNeitherReadsBackNorWaitsAndShowsTheSamePicture) {

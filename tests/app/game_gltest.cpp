@@ -7,6 +7,7 @@
 #include "app/input_actions.hpp"
 #include "app/message_panel.hpp"
 #include "app/on_screen_text.hpp"
+#include "app/render_step_timer.hpp"
 #include "app/steering.hpp"
 #include "math/camera.hpp"
 #include "math/world_transforms.hpp"
@@ -34,8 +35,11 @@
 #include <array>
 #include <cmath>
 #include <cstdlib>
+#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
+#include <set>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -118,7 +122,7 @@ protected:
 
     // The texture the character's last part was drawn with.
     static GLint playerTexture() {
-        player->draw(*shadowBlur);
+        player->draw(SceneDraw{sunDirection, *camera, true, false, true, *shadowMap, *shadowBlur});
         return TestSupport::textureOnUnitZero();
     }
 
@@ -294,6 +298,43 @@ TEST_F(GameGL, ObjectCountCoversPlanetPlayerAndVisibleDecorations) {
     EXPECT_LT(count, 21);
 }
 
+// A frame finishes each render step once, in order, by the name the figures give it: the world's steps are
+// those of its registration, where the objects of one step must stand together.
+TEST_F(GameGL, EveryRenderStepFinishesOnceAFrameUnderItsName) {
+    struct StepNames : RenderStepTimer {
+        void stepFinished(const std::string& step) override { finished.push_back(step); }
+        std::vector<std::string> finished;
+    } steps;
+    renderStepTimer = &steps;
+    renderFrame();
+    renderStepTimer = nullptr;
+    const std::vector<std::string> names = renderStepNames();
+    EXPECT_EQ(steps.finished, names);
+    EXPECT_EQ(std::set<std::string>(names.begin(), names.end()).size(), names.size());
+}
+
+// What each registered object keeps puts back what playing changed in it.
+TEST_F(GameGL, KeptStatesOfTheWorldsObjectsPutPlayBack) {
+    std::vector<std::function<void()>> kept;
+    for (const WorldEntry& entry : worldObjects()) {
+        kept.push_back(entry.object->keepState());
+    }
+    const glm::vec3 start = player->position();
+    glm::vec3 axis(0.0f);
+    player->moveForward(axis, camera->position(), player->speed, 0.5, decorationItems->obstaclePositions());
+    layBesidePlayer(*shieldPowerUp, 0.1f);
+    shieldPowerUp->checkCollect(*player);
+    dropAsteroidOnPlayer();
+    ASSERT_NE(player->position(), start);
+    for (const std::function<void()>& restore : kept) {
+        restore();
+    }
+    EXPECT_EQ(player->position(), start);
+    EXPECT_FALSE(player->shieldActive);
+    EXPECT_FALSE(shieldPowerUp->spawned || shieldPowerUp->collected);
+    EXPECT_TRUE(asteroids->shower->asteroidList.empty());
+}
+
 TEST_F(GameGL, LyingPowerUpsAreCountedButNotOnceCollected) {
     deltaTime = 0.0;
     frustumCullingEnabled = false;
@@ -332,11 +373,12 @@ TEST_F(GameGL, SpeedLastsJustOverFiveSecondsAndOnlyThenMaySpawnAgain) {
     const glm::mat4 collectedAt = speedPowerUp->model->modelMatrix;
     for (int step = 0; step < 10; ++step) {
         speedPowerUp->rollSpawn(25.0, *player, *decorationItems);
-        speedPowerUp->update(sunDirection, *camera, *shadowMap, 0.5);
+        speedPowerUp->update(FrameUniforms{sunDirection, *camera, *shadowMap, player->position(), 0.5});
         speedPowerUp->updateEffect(*player, 0.5);
     }
     EXPECT_EQ(speedPowerUp->model->modelMatrix, collectedAt);
-    EXPECT_EQ(speedPowerUp->draw(*shadowBlur), 0);
+    EXPECT_EQ(
+        speedPowerUp->draw(SceneDraw{sunDirection, *camera, true, false, true, *shadowMap, *shadowBlur}), 0);
     EXPECT_FLOAT_EQ(player->speed, 56.0f);
     speedPowerUp->updateEffect(*player, 0.001);
     EXPECT_NEAR(player->speed, 40.0f, 1e-4f);

@@ -76,8 +76,11 @@ grep -qF "<release version=\"$version\"" "$PREFIX/share/metainfo/$APP_ID.metainf
   fail "$CASE: no release $version in the metainfo"
 
 CASE="lintian"
-# Informational tags are allowed, save those of missing hardening.
+# Informational tags are allowed, save those of missing hardening in a build that carries it (the build says so;
+# run by hand, the test judges it): the sanitizer build goes without on purpose.
 lintian --fail-on error,warning --display-info "$package" >"$OUTPUT" 2>&1 || fail "$CASE: errors or warnings"
-grep 'hardening-' "$OUTPUT" && fail "$CASE: hardening missing"
+if [ "${VELMORA_RELEASE_HARDENING:-1}" == 1 ]; then
+  grep 'hardening-' "$OUTPUT" && fail "$CASE: hardening missing"
+fi
 
 finish

@@ -4,11 +4,7 @@
 #include "app/game_window.hpp"
 #include "app/input.hpp"
 #include "math/camera.hpp"
-#include "world/asteroid_spawner.hpp"
-#include "world/life_power_up.hpp"
-#include "world/player.hpp"
-#include "world/shield_power_up.hpp"
-#include "world/speed_power_up.hpp"
+#include "world/world_object.hpp"
 
 #include <GLFW/glfw3.h>
 #include <algorithm>
@@ -38,23 +34,12 @@ void pressKey(int key) {
 
 GameSnapshot::GameSnapshot()
     : frameTime(deltaTime), windowSize(windowWidth, windowHeight), cameraTransform(camera->worldTransform),
-      frustum(*camera->frustum), sun(sunDirection), swingAngle(player->swingAngle),
-      swingDirection(player->swingDirection), lives(player->lives), speed(player->speed),
-      shieldActive(player->shieldActive),
-      speedFactor(speedPowerUp->speedFactor), speedEffect{speedPowerUp->effectTime,
-                                                          speedPowerUp->effectDuration},
-      shieldEffect{shieldPowerUp->effectTime, shieldPowerUp->effectDuration},
-      showerTime(asteroids->shower->elapsedTime) {
+      frustum(*camera->frustum), sun(sunDirection) {
     const std::array<bool*, flagCount> gameFlagList = gameFlags();
     std::transform(gameFlagList.begin(), gameFlagList.end(), flags.begin(),
                    [](const bool* flag) { return *flag; });
-    for (size_t i = 0; i < playerParts.size(); ++i) {
-        playerParts[i] = player->parts()[i]->transform();
-    }
-    for (size_t i = 0; i < items.size(); ++i) {
-        const Logicals::PowerUp& item = *powerUps()[i];
-        items[i] = {item.model->modelMatrix, item.spawned,   item.collected,
-                    item.spawnRate,          item.bobOffset, item.bobDirection};
+    for (const WorldEntry& entry : worldObjects()) {
+        worldObjectStates.push_back(entry.object->keepState());
     }
 }
 
@@ -67,11 +52,9 @@ void GameSnapshot::restore() const {
     deltaTime = frameTime;
     restoreWindowAndCamera();
     sunDirection = sun;
-    restorePlayer();
-    restoreItems();
-    // The tests' game is set up with no shower configured, so no asteroid falls at the start.
-    asteroids->shower->removeAll();
-    asteroids->shower->elapsedTime = showerTime;
+    for (const std::function<void()>& restoreObject : worldObjectStates) {
+        restoreObject();
+    }
 }
 
 bool GameSnapshot::atStart(const bool& flag) const {
@@ -96,34 +79,6 @@ void GameSnapshot::restoreWindowAndCamera() const {
     windowSizeCallback(window, windowSize.x, windowSize.y);
     camera->worldTransform = cameraTransform;
     *camera->frustum = frustum;
-}
-
-void GameSnapshot::restorePlayer() const {
-    for (size_t i = 0; i < playerParts.size(); ++i) {
-        player->parts()[i]->setTransform(playerParts[i]);
-    }
-    player->swingAngle = swingAngle;
-    player->swingDirection = swingDirection;
-    player->lives = lives;
-    player->speed = speed;
-    player->shieldActive = shieldActive;
-}
-
-void GameSnapshot::restoreItems() const {
-    for (size_t i = 0; i < items.size(); ++i) {
-        Logicals::PowerUp& item = *powerUps()[i];
-        item.model->modelMatrix = items[i].modelMatrix;
-        item.spawned = items[i].spawned;
-        item.collected = items[i].collected;
-        item.spawnRate = items[i].spawnRate;
-        item.bobOffset = items[i].bobOffset;
-        item.bobDirection = items[i].bobDirection;
-    }
-    speedPowerUp->speedFactor = speedFactor;
-    speedPowerUp->effectTime = speedEffect.time;
-    speedPowerUp->effectDuration = speedEffect.duration;
-    shieldPowerUp->effectTime = shieldEffect.time;
-    shieldPowerUp->effectDuration = shieldEffect.duration;
 }
 
 } // namespace TestSupport

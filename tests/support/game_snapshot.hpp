@@ -1,10 +1,11 @@
 #pragma once
 
 #include "math/frustum.hpp"
-#include "world/player_part_transform.hpp"
 
 #include <array>
+#include <functional>
 #include <glm/glm.hpp>
+#include <vector>
 
 namespace TestSupport {
 
@@ -21,24 +22,9 @@ public:
     void restore() const;
 
 private:
-    struct Item {
-        glm::mat4 modelMatrix{1.0f};
-        bool spawned = false;
-        bool collected = false;
-        float spawnRate = 0.0f;
-        double bobOffset = 0.0;
-        int bobDirection = 1;
-    };
-    struct TimedEffect {
-        double time = 0.0;
-        double duration = 0.0;
-    };
-
     bool atStart(const bool& flag) const;
     void restoreSampling() const;
     void restoreWindowAndCamera() const;
-    void restorePlayer() const;
-    void restoreItems() const;
 
     std::array<bool, flagCount> flags{};
     double frameTime = 0.0;
@@ -46,17 +32,8 @@ private:
     glm::mat4 cameraTransform{1.0f};
     Velmora::Frustum frustum;
     glm::vec3 sun{0.0f};
-    std::array<Velmora::PlayerPartTransform, 8> playerParts{};
-    double swingAngle = 0.0;
-    int swingDirection = 1;
-    int lives = 0;
-    float speed = 0.0f;
-    bool shieldActive = false;
-    std::array<Item, 3> items{};
-    float speedFactor = 0.0f;
-    TimedEffect speedEffect;
-    TimedEffect shieldEffect;
-    double showerTime = 0.0;
+    // What puts back each world object's own values, in the order of the world's registration.
+    std::vector<std::function<void()>> worldObjectStates;
 };
 
 } // namespace TestSupport

@@ -24,7 +24,7 @@ int PerRockAsteroids::draw(const Velmora::AsteroidShower& shower, const glm::vec
     int drawn = 0;
     shower.forEachInPlay([&](const Velmora::Asteroid& asteroid) {
         model.modelMatrix = asteroid.modelMatrix;
-        if (model.isInViewFrustum(*camera.frustum, cullingEnabled)) {
+        if (model.isInViewFrustum(*camera.frustum, model.modelMatrix, cullingEnabled)) {
             ++drawn;
             model.setMatrices(camera.viewProjection(), lightViewProjection);
             model.draw(&shadowBlur);

@@ -50,15 +50,19 @@ TEST(AsteroidSpawnerGL, DrawsEachAsteroidInPlayThatCanBeSeen) {
     glViewport(0, 0, 32, 32);
     glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
     glClear(GL_COLOR_BUFFER_BIT);
-    EXPECT_EQ(spawner.draw(light, camera, true, false, RendererKind::Software, shadowMap, shadowBlur), 1);
+    EXPECT_EQ(spawner.draw(
+                  SceneDraw{light, camera, true, false, true, shadowMap, shadowBlur, RendererKind::Software}),
+              1);
     const TestSupport::Rgb rock = TestSupport::meanColor(target.framebuffer, 14, 14, 4, 4);
     EXPECT_GT(TestSupport::brightness(rock), 40) << rock[0] << " " << rock[1] << " " << rock[2];
 
-    EXPECT_EQ(spawner.draw(light, camera, false, false, RendererKind::Software, shadowMap, shadowBlur), 2);
+    const SceneDraw unculled{light, camera,    false,      false,
+                             true,  shadowMap, shadowBlur, RendererKind::Software};
+    EXPECT_EQ(spawner.draw(unculled), 2);
 
     shower.asteroidList[0].impacted = true;
     shower.asteroidList[1].impacted = true;
-    EXPECT_EQ(spawner.draw(light, camera, false, false, RendererKind::Software, shadowMap, shadowBlur), 0);
+    EXPECT_EQ(spawner.draw(unculled), 0);
     glBindFramebuffer(GL_FRAMEBUFFER, 0);
 }
 

@@ -32,16 +32,17 @@ class DecorationFrame : public testing::Test {
 protected:
     // Seeded before the items are built, so every run places them alike.
     DecorationFrame() : items((std::srand(2024), playerStart)), target(32, 32) {
-        items.uploadMaterialAndLights();
+        items.uploadMaterialAndLights(items.pointLights());
     }
 
     int drawWith(const Camera& camera, bool cullingEnabled) {
-        items.update(light, camera, shadowMap);
+        items.update(FrameUniforms{light, camera, shadowMap, playerStart, 0.0});
         items.updateShadowMatrices(light, shadowMap);
         glBindFramebuffer(GL_FRAMEBUFFER, target.framebuffer);
         glViewport(0, 0, 32, 32);
         glClear(GL_COLOR_BUFFER_BIT);
-        const int drawn = items.draw(*camera.frustum, cullingEnabled, shadowBlur);
+        const int drawn =
+            items.draw(SceneDraw{light, camera, cullingEnabled, false, false, shadowMap, shadowBlur});
         glBindFramebuffer(GL_FRAMEBUFFER, 0);
         return drawn;
     }

@@ -25,7 +25,7 @@ TEST(PlanetGL, DrawsGrassInTheMiddleWithIdentityMatricesEveryFrame) {
     const GLuint program = planet.shader->program;
 
     for (const glm::vec3& light : {glm::vec3(0.0f, 0.0f, 1.0f), glm::vec3(0.6f, 0.0f, 0.8f)}) {
-        planet.update(light, camera, shadowMap);
+        planet.update(FrameUniforms{light, camera, shadowMap, glm::vec3(0.0f), 0.0});
         EXPECT_EQ(uniformValue<glm::mat4>(program, "modelMatrix"), glm::mat4(1.0f));
         EXPECT_EQ(uniformValue<glm::mat4>(program, "normalMatrix"), glm::mat4(1.0f));
         EXPECT_EQ(uniformValue<glm::vec3>(program, "lightVector"), light);

@@ -81,8 +81,8 @@ TEST(PlayerGL, DrawsShadowsAndPartsWithTheShieldTextureWhileItIsUp) {
     const glm::vec3 light = glm::normalize(player.position());
     const Camera camera = cameraFacing(player);
     player.uploadMaterialAndLights(PointLightArrays{{0.0f, 1.2f, 0.0f}, {1.0f, 0.8f, 0.5f}, {1.0f}, {0.3f}});
-    player.updateUniforms(light, camera, shadowMap);
-    player.updateShadowUniforms(light, shadowMap);
+    player.update(FrameUniforms{light, camera, shadowMap, player.position(), 0.0});
+    player.updateShadowMatrices(light, shadowMap);
 
     glBindFramebuffer(GL_FRAMEBUFFER, shadowMap.framebuffer);
     glViewport(0, 0, ShadowMap::size, ShadowMap::size);
@@ -95,7 +95,8 @@ TEST(PlayerGL, DrawsShadowsAndPartsWithTheShieldTextureWhileItIsUp) {
     glViewport(0, 0, targetSize, targetSize);
     glClearColor(1.0f, 0.0f, 1.0f, 1.0f);
     glClear(GL_COLOR_BUFFER_BIT);
-    player.draw(shadowBlur);
+    const SceneDraw scene{light, camera, true, false, false, shadowMap, shadowBlur};
+    EXPECT_EQ(player.draw(scene), 8);
     EXPECT_EQ(TestSupport::textureOnUnitZero(), static_cast<GLint>(player.shoeTexture->id));
     const std::vector<unsigned char> plain =
         TestSupport::readPixels(target.framebuffer, 0, 0, targetSize, targetSize);
@@ -103,7 +104,7 @@ TEST(PlayerGL, DrawsShadowsAndPartsWithTheShieldTextureWhileItIsUp) {
 
     player.shieldActive = true;
     glClear(GL_COLOR_BUFFER_BIT);
-    player.draw(shadowBlur);
+    player.draw(scene);
     EXPECT_EQ(TestSupport::textureOnUnitZero(), static_cast<GLint>(player.metalTexture->id));
     const std::vector<unsigned char> shielded =
         TestSupport::readPixels(target.framebuffer, 0, 0, targetSize, targetSize);

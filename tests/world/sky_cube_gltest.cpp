@@ -1,5 +1,6 @@
 #include "math/camera.hpp"
 #include "render/color_target.hpp"
+#include "render/shadow_map.hpp"
 #include "support/gl_pixels.hpp"
 #include "support/start_placement.hpp"
 #include "world/sky_cube.hpp"
@@ -20,7 +21,7 @@ public:
           target(targetSize, targetSize) {}
 
     TestSupport::Rgb render(const glm::vec3& light, const glm::vec3& playerPosition) {
-        sky.update(light, playerPosition, camera);
+        sky.update(FrameUniforms{light, camera, shadowMap, playerPosition, 0.0});
         glBindFramebuffer(GL_FRAMEBUFFER, target.framebuffer);
         glViewport(0, 0, targetSize, targetSize);
         glClearColor(1.0f, 0.0f, 1.0f, 1.0f);
@@ -32,6 +33,7 @@ public:
 
     SkyCube sky;
     Camera camera;
+    ShadowMap shadowMap;
     ColorTarget target;
 };
 

@@ -115,7 +115,7 @@ std::unique_ptr<Velmora::StepClock> stepClockForRenderer() {
     return std::make_unique<Velmora::FinishStepClock>();
 }
 
-std::array<double, Velmora::renderStepCount> medianSteps(Velmora::HeadlessGame& game, int frames) {
+std::vector<double> medianSteps(Velmora::HeadlessGame& game, int frames) {
     const std::unique_ptr<Velmora::StepClock> stepClock = stepClockForRenderer();
     for (int frame = 0; frame < frames; ++frame) {
         timedFrame(game, stepClock.get());

@@ -9,7 +9,7 @@ void FinishStepClock::start() {
     mark = std::chrono::steady_clock::now();
 }
 
-void FinishStepClock::stepFinished(RenderStep step) {
+void FinishStepClock::stepFinished(const std::string& step) {
     glFinish();
     const auto now = std::chrono::steady_clock::now();
     record(step, std::chrono::duration<double, std::milli>(now - mark).count());

@@ -11,7 +11,7 @@ namespace Velmora {
 class FinishStepClock : public StepClock {
 public:
     void start() override;
-    void stepFinished(RenderStep step) override;
+    void stepFinished(const std::string& step) override;
 
 private:
     std::chrono::steady_clock::time_point mark;

@@ -4,14 +4,8 @@
 #include "postfx/bloom.hpp"
 #include "postfx/edge_detection.hpp"
 #include "render/shadow_blur.hpp"
-#include "world/asteroid_spawner.hpp"
-#include "world/decoration_items.hpp"
-#include "world/life_power_up.hpp"
-#include "world/planet.hpp"
-#include "world/player.hpp"
-#include "world/shield_power_up.hpp"
-#include "world/sky_cube.hpp"
-#include "world/speed_power_up.hpp"
+#include "world/asteroid_model.hpp"
+#include "world/world_object.hpp"
 
 namespace Velmora {
 namespace {
@@ -28,23 +22,16 @@ std::unique_ptr<Shader> copyProgram() {
 } // namespace
 
 FloorPrograms::FloorPrograms() {
-    addModel(*planet->model, flatProgram());
-    for (Scene::PlayerModel* part : player->parts()) {
-        addModel(*part, flatProgram());
+    std::vector<Scene::SceneObject*> models;
+    for (const WorldEntry& entry : worldObjects()) {
+        entry.object->addModels(models);
     }
-    for (const auto& house : decorationItems->houses) {
-        addModel(*house->model, flatProgram());
+    for (Scene::SceneObject* model : models) {
+        // The rocks are drawn all at once, their matrices coming with each instance.
+        const bool instanced = dynamic_cast<Scene::AsteroidModel*>(model) != nullptr;
+        addModel(*model, instanced ? flatProgram(VELMORA_BENCHMARK_SHADERS "/FlatColorInstanced.vert")
+                                   : flatProgram());
     }
-    for (const auto& lantern : decorationItems->lanterns) {
-        addModel(*lantern->model, flatProgram());
-    }
-    // The rocks are drawn all at once, their matrices coming with each instance.
-    addModel(*asteroids->model, flatProgram(VELMORA_BENCHMARK_SHADERS "/FlatColorInstanced.vert"));
-    addModel(*speedPowerUp->model, flatProgram());
-    addModel(*lifePowerUp->model, flatProgram());
-    addModel(*shieldPowerUp->model, flatProgram());
-    // The sky's update sets its matrix on the program the sky cube holds, so the sky is exchanged there.
-    addPass(skyCube->shader, flatProgram());
     // The blur keeps its passes to the casters' strips by scissor boxes, not by its programs: the copies
     // shade the same texels as the game's passes, and the blur of the empty map, written at set-up, stays the
     // game's.
@@ -65,7 +52,6 @@ void FloorPrograms::exchange() {
     for (auto& [slot, other] : passSlots) {
         slot->swap(other);
     }
-    skyCube->model->shader = skyCube->shader.get();
 }
 
 void FloorPrograms::addModel(Scene::SceneObject& model, std::unique_ptr<Shader> floorProgram) {

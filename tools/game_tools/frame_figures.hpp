@@ -3,7 +3,6 @@
 #include "app/render_step_timer.hpp"
 #include "support/gl_call_counter.hpp"
 
-#include <array>
 #include <string>
 #include <vector>
 
@@ -39,8 +38,9 @@ struct FrameFigures {
     std::string stepClock;
     int frames = 0;
     double startToFirstFrameSeconds = 0.0;
-    std::array<double, renderStepCount> stepMs{};
-    std::array<double, renderStepCount> floorStepMs{};
+    // In the order of renderStepNames.
+    std::vector<double> stepMs;
+    std::vector<double> floorStepMs;
     double updateMs = 0.0;
     double frameMs = 0.0;
     double frameCpuMs = 0.0;

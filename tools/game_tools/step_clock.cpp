@@ -2,18 +2,21 @@
 
 #include "frame_figures.hpp"
 
+#include <algorithm>
+
 namespace Velmora {
 
-std::array<double, renderStepCount> StepClock::medians() const {
-    std::array<double, renderStepCount> result{};
-    for (size_t step = 0; step < result.size(); ++step) {
-        result[step] = medianOf(times[step]);
+std::vector<double> StepClock::medians() const {
+    std::vector<double> result;
+    for (const std::vector<double>& stepTimes : times) {
+        result.push_back(medianOf(stepTimes));
     }
     return result;
 }
 
-void StepClock::record(RenderStep step, double milliseconds) {
-    times[static_cast<size_t>(step)].push_back(milliseconds);
+void StepClock::record(const std::string& step, double milliseconds) {
+    const auto index = static_cast<size_t>(std::find(steps.begin(), steps.end(), step) - steps.begin());
+    times.at(index).push_back(milliseconds);
 }
 
 } // namespace Velmora

@@ -2,7 +2,7 @@
 
 #include "app/render_step_timer.hpp"
 
-#include <array>
+#include <string>
 #include <vector>
 
 namespace Velmora {
@@ -14,14 +14,15 @@ public:
     virtual void start() = 0;
     // Once the frame is finished on the GPU, before the next one starts.
     virtual void frameDone() {}
-    // The median of each step's times, in milliseconds, in step order.
-    std::array<double, renderStepCount> medians() const;
+    // The median of each step's times, in milliseconds, in the order of renderStepNames.
+    std::vector<double> medians() const;
 
 protected:
-    void record(RenderStep step, double milliseconds);
+    void record(const std::string& step, double milliseconds);
 
 private:
-    std::array<std::vector<double>, renderStepCount> times;
+    const std::vector<std::string> steps = renderStepNames();
+    std::vector<std::vector<double>> times{steps.size()};
 };
 
 } // namespace Velmora

@@ -12,7 +12,7 @@ GLuint64 stampOf(const GlQuery& query) {
 } // namespace
 
 TimestampStepClock::TimestampStepClock() {
-    for (int stamp = 0; stamp <= renderStepCount; ++stamp) {
+    for (size_t stamp = 0; stamp <= renderStepNames().size(); ++stamp) {
         stamps.push_back(GlQuery::generate());
     }
 }
@@ -22,7 +22,7 @@ void TimestampStepClock::start() {
     glQueryCounter(stamps.front(), GL_TIMESTAMP);
 }
 
-void TimestampStepClock::stepFinished(RenderStep step) {
+void TimestampStepClock::stepFinished(const std::string& step) {
     stepsDone.push_back(step);
     glQueryCounter(stamps[stepsDone.size()], GL_TIMESTAMP);
 }

@@ -3,6 +3,7 @@
 #include "render/gl_name.hpp"
 #include "step_clock.hpp"
 
+#include <string>
 #include <vector>
 
 namespace Velmora {
@@ -19,13 +20,13 @@ class TimestampStepClock : public StepClock {
 public:
     TimestampStepClock();
     void start() override;
-    void stepFinished(RenderStep step) override;
+    void stepFinished(const std::string& step) override;
     void frameDone() override;
 
 private:
     // The frame's start, then one a step.
     std::vector<GlQuery> stamps;
-    std::vector<RenderStep> stepsDone;
+    std::vector<std::string> stepsDone;
 };
 
 } // namespace Velmora
