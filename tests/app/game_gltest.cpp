@@ -122,7 +122,8 @@ protected:
 
     // The texture the character's last part was drawn with.
     static GLint playerTexture() {
-        player->draw(SceneDraw{sunDirection, *camera, true, false, true, *shadowMap, *shadowBlur});
+        player->draw(
+            SceneDraw{sunDirection, *camera, true, false, true, *shadowMap, *shadowBlur, rendererKind});
         return TestSupport::textureOnUnitZero();
     }
 
@@ -377,8 +378,9 @@ TEST_F(GameGL, SpeedLastsJustOverFiveSecondsAndOnlyThenMaySpawnAgain) {
         speedPowerUp->updateEffect(*player, 0.5);
     }
     EXPECT_EQ(speedPowerUp->model->modelMatrix, collectedAt);
-    EXPECT_EQ(
-        speedPowerUp->draw(SceneDraw{sunDirection, *camera, true, false, true, *shadowMap, *shadowBlur}), 0);
+    EXPECT_EQ(speedPowerUp->draw(
+                  SceneDraw{sunDirection, *camera, true, false, true, *shadowMap, *shadowBlur, rendererKind}),
+              0);
     EXPECT_FLOAT_EQ(player->speed, 56.0f);
     speedPowerUp->updateEffect(*player, 0.001);
     EXPECT_NEAR(player->speed, 40.0f, 1e-4f);

@@ -41,8 +41,8 @@ protected:
         glBindFramebuffer(GL_FRAMEBUFFER, target.framebuffer);
         glViewport(0, 0, 32, 32);
         glClear(GL_COLOR_BUFFER_BIT);
-        const int drawn =
-            items.draw(SceneDraw{light, camera, cullingEnabled, false, false, shadowMap, shadowBlur});
+        const int drawn = items.draw(SceneDraw{light, camera, cullingEnabled, false, false, shadowMap,
+                                               shadowBlur, RendererKind::Software});
         glBindFramebuffer(GL_FRAMEBUFFER, 0);
         return drawn;
     }

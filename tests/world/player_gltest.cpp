@@ -95,7 +95,7 @@ TEST(PlayerGL, DrawsShadowsAndPartsWithTheShieldTextureWhileItIsUp) {
     glViewport(0, 0, targetSize, targetSize);
     glClearColor(1.0f, 0.0f, 1.0f, 1.0f);
     glClear(GL_COLOR_BUFFER_BIT);
-    const SceneDraw scene{light, camera, true, false, false, shadowMap, shadowBlur};
+    const SceneDraw scene{light, camera, true, false, false, shadowMap, shadowBlur, RendererKind::Software};
     EXPECT_EQ(player.draw(scene), 8);
     EXPECT_EQ(TestSupport::textureOnUnitZero(), static_cast<GLint>(player.shoeTexture->id));
     const std::vector<unsigned char> plain =
