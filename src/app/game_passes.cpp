@@ -29,7 +29,6 @@
 
 #include <GL/glew.h>
 #include <GLFW/glfw3.h>
-#include <IL/il.h>
 #include <cstring>
 #include <sstream>
 
@@ -266,7 +265,6 @@ std::vector<std::string> renderStepNames() {
 }
 
 void initializeGame() {
-    ilInit();
     rendererKind = currentRendererKind();
     setFixedGlState();
     createCamera();

@@ -2,30 +2,9 @@
 
 #include "platform/console.hpp"
 
-#include <cstdlib>
+#include <filesystem>
 
 namespace Velmora {
-namespace {
-
-// Relative paths in these variables are to be ignored, as the XDG base directory rules say.
-std::filesystem::path absolutePathIn(const char* variable) {
-    const char* value = std::getenv(variable);
-    if (value == nullptr || !std::filesystem::path(value).is_absolute()) {
-        return {};
-    }
-    return value;
-}
-
-} // namespace
-
-std::filesystem::path userSettingsFolder() {
-    const std::filesystem::path configHome = absolutePathIn("XDG_CONFIG_HOME");
-    if (!configHome.empty()) {
-        return configHome / "velmora";
-    }
-    const std::filesystem::path home = absolutePathIn("HOME");
-    return home.empty() ? home : home / ".config" / "velmora";
-}
 
 std::string settingsFilePath(const std::string& name) {
     const std::filesystem::path folder = userSettingsFolder();
@@ -36,11 +15,11 @@ std::string settingsFilePath(const std::string& name) {
         // A folder on the way that may not be searched (another user's home) hides whether the file is
         // there: neither the player's file nor the installed one can be said to be the one meant.
         if (type == std::filesystem::file_type::none) {
-            fatalError(folder.string() + " - Error: cannot tell whether this settings folder holds " + name +
-                       ": " + error.message());
+            fatalError(folder.u8string() + " - Error: cannot tell whether this settings folder holds " +
+                       name + ": " + error.message());
         }
         if (type != std::filesystem::file_type::not_found) {
-            return own.string();
+            return own.u8string();
         }
     }
     return "Config/" + name;

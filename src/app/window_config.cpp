@@ -21,8 +21,8 @@ public:
         // The kind is checked before the file is opened: opening a FIFO waits for a writer, and a device
         // may never end. A missing file would otherwise read as empty lines and blame line 1.
         std::error_code error;
-        if (std::filesystem::is_regular_file(path, error)) {
-            file.open(path);
+        if (std::filesystem::is_regular_file(std::filesystem::u8path(path), error)) {
+            file.open(std::filesystem::u8path(path));
         }
         if (!file.is_open()) {
             fatalError("Failed to open configuration file: " + path);

@@ -1,17 +1,16 @@
 #include "platform/console_backlog.hpp"
 
-#include <cerrno>
+#include "platform/console_output.hpp"
+
 #include <chrono>
-#include <fcntl.h>
 #include <thread>
-#include <unistd.h>
 
 namespace Velmora {
 
 ConsoleBacklog::ConsoleBacklog(int descriptor) : descriptor(descriptor) {}
 
 ConsoleBacklog& ConsoleBacklog::standardOutput() {
-    static ConsoleBacklog backlog(STDOUT_FILENO);
+    static ConsoleBacklog backlog(standardOutputDescriptor);
     return backlog;
 }
 
@@ -44,6 +43,7 @@ void ConsoleBacklog::drainBeforeExit() {
         }
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
     }
+    finishOutput(descriptor, patienceAtExitMs);
 }
 
 bool ConsoleBacklog::writeWaiting() {
@@ -52,7 +52,8 @@ bool ConsoleBacklog::writeWaiting() {
             return false;
         }
         const std::string& first = waiting.front();
-        writtenOfFirst += writeWithoutWaiting(first.data() + writtenOfFirst, first.size() - writtenOfFirst);
+        writtenOfFirst +=
+            writeWithoutWaiting(descriptor, first.data() + writtenOfFirst, first.size() - writtenOfFirst);
         if (writtenOfFirst < first.size()) {
             return false;
         }
@@ -65,7 +66,7 @@ bool ConsoleBacklog::writeWaiting() {
 bool ConsoleBacklog::writeDroppedCount() {
     const std::string line =
         std::to_string(dropped) + " console lines dropped: the output was not read for too long\n";
-    const std::size_t taken = writeWithoutWaiting(line.data(), line.size());
+    const std::size_t taken = writeWithoutWaiting(descriptor, line.data(), line.size());
     if (taken == 0) {
         return false;
     }
@@ -75,28 +76,6 @@ bool ConsoleBacklog::writeDroppedCount() {
     }
     dropped = 0;
     return true;
-}
-
-std::size_t ConsoleBacklog::writeWithoutWaiting(const char* text, std::size_t length) const {
-    // The open output is often shared with the shell and other programs, so it is non-blocking only for the
-    // moment of this write and left in the mode it was found in.
-    const int mode = fcntl(descriptor, F_GETFL);
-    const bool switchMode = mode != -1 && (mode & O_NONBLOCK) == 0;
-    if (switchMode) {
-        fcntl(descriptor, F_SETFL, mode | O_NONBLOCK);
-    }
-    ssize_t written = 0;
-    do {
-        written = write(descriptor, text, length);
-    } while (written == -1 && errno == EINTR);
-    const int error = errno;
-    if (switchMode) {
-        fcntl(descriptor, F_SETFL, mode);
-    }
-    if (written >= 0) {
-        return static_cast<std::size_t>(written);
-    }
-    return error == EAGAIN || error == EWOULDBLOCK ? 0 : length;
 }
 
 } // namespace Velmora

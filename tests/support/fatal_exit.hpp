@@ -1,16 +1,11 @@
 #pragma once
 
+#include "support/test_system.hpp"
+
 #include <regex>
 #include <string>
-#include <unistd.h>
 
 namespace TestSupport {
-
-// The game writes its fatal messages to standard output; death tests read standard error, so the dying code's
-// output is routed there first.
-inline void routeOutputToErrorStream() {
-    dup2(STDERR_FILENO, STDOUT_FILENO);
-}
 
 // A death-test pattern that matches the given text literally, as a whole line.
 inline std::string lineMatching(const std::string& text) {

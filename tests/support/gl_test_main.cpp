@@ -4,7 +4,6 @@
 
 #include <GL/glew.h>
 #include <GLFW/glfw3.h>
-#include <IL/il.h>
 #include <cstdio>
 #include <gtest/gtest.h>
 
@@ -43,7 +42,6 @@ int main(int argc, char** argv) {
         return 1;
     }
     glGetError();
-    ilInit();
     testing::UnitTest::GetInstance()->listeners().Append(new TestSupport::GlErrorListener);
     const int result = RUN_ALL_TESTS();
     glfwTerminate();

@@ -1,0 +1,72 @@
+#!/usr/bin/env bash
+# velmora.exe under Wine: it starts, F7 counts the drawn objects and Escape ends it with status 0, from a folder whose
+# name has a space and a non-ASCII letter; its fatal paths print the lines of Linux, with Windows' HRESULTs as the
+# image library's codes; a file in %APPDATA%\velmora wins over the game's; a hit plays its sound through PlaySoundW;
+# and the picture matches the one Linux draws.
+source "$(dirname "$0")/../lib.sh"
+
+GAME_DIR="$WORK/Zoë's game"
+read -r -a wine_runner <<<"$VELMORA_WINE_RUNNER"
+roaming="$(echo "${wine_runner[1]}"/drive_c/users/*/AppData/Roaming)"
+trap 'rm -rf "$WORK" "$roaming/velmora"; [ -z "$WM_PID" ] || kill "$WM_PID" 2>/dev/null' EXIT
+rm -rf "$roaming/velmora"
+
+CASE="a start from a folder named with a space and an ë, F7's count, Escape"
+prepare_game
+start_game
+press_key F7 0.1
+wait_for_line "start printing number of rendered objects"
+for _ in $(seq 100); do
+  grep -qx 'Number of rendered objects: [0-9]*' "$OUTPUT" && break
+  sleep 0.1
+done
+grep -qx 'Number of rendered objects: [0-9]*' "$OUTPUT" || fail "$CASE: no object-count line"
+press_key Escape 0.05
+wait_for_exit 30
+expect_status 0
+expect_no_line_matching "GL ERROR DETECTED"
+
+CASE="a bad settings file"
+printf 'False\n800\n600\n' >"$GAME_DIR/Config/fullscreenConfig.txt"
+run_game
+expect_status 255
+expect_output "Config/fullscreenConfig.txt - Error occurred while reading line 1: - line 1 has to be 'true' or 'false'."
+
+CASE="the player's file in %APPDATA%\\velmora wins over the game's"
+prepare_game
+mkdir -p "$roaming/velmora"
+printf 'false\n800' >"$roaming/velmora/fullscreenConfig.txt"
+run_game
+rm -rf "$roaming/velmora"
+expect_status 255
+expect_output 'C:\users\'"$(basename "$(dirname "$(dirname "$roaming")")")"'\AppData\Roaming\velmora\fullscreenConfig.txt - Error occurred while reading line 3: - no line'
+
+CASE="a missing texture"
+prepare_game
+rm "$GAME_DIR/Textures/DaySky.png"
+run_game
+expect_status 255
+# HRESULT_FROM_WIN32(ERROR_FILE_NOT_FOUND), 0x80070002, as a signed decimal
+expect_output "Failed to load texture! - Textures/DaySky.png" "Error-code(s):" "-2147024894"
+
+CASE="a hit plays its sound through PlaySoundW"
+prepare_game
+printf '500\n60\n' >"$GAME_DIR/Config/asteroidSpawnerConfig.txt"
+WINEDEBUG=trace+winmm start_game
+press_key Return 0.3
+for _ in $(seq 900); do
+  grep -q 'proc_PlaySound SoundName=L"Sounds\\\\\(Crash\|Metal\)\.wav"' "$ERRORS" && break
+  sleep 0.1
+done
+grep -q 'proc_PlaySound SoundName=L"Sounds\\\\\(Crash\|Metal\)\.wav"' "$ERRORS" || fail "$CASE: no PlaySoundW call"
+press_key Escape 0.05
+wait_for_exit 30
+expect_status 0
+
+CASE="the picture matches Linux's"
+(cd "$WORK" && "${wine_runner[@]}" "$(dirname "$GAME_SOURCE")/velmora_snapshot.exe" "Z:$WORK/windows.png" \
+  >"$OUTPUT" 2>"$ERRORS")
+differing="$(compare -metric AE -fuzz 6% "$WORK/windows.png" "$(dirname "$0")/../../../docs/velmora.png" null: 2>&1)"
+[ "${differing%% *}" -lt 20000 ] 2>/dev/null || fail "$CASE: $differing pixels differ"
+
+finish
