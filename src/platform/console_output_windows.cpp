@@ -12,9 +12,19 @@
 namespace Velmora {
 namespace {
 
-// A pipe on Windows cannot be written without the risk of waiting for its reader, so a thread of the output's
+// A failed output takes everything: the lines to it are lost anyway.
+void writeWhole(HANDLE output, const char* text, std::size_t length) {
+    std::size_t done = 0;
+    DWORD taken = 0;
+    while (done < length &&
+           WriteFile(output, text + done, static_cast<DWORD>(length - done), &taken, nullptr) != 0) {
+        done += taken;
+    }
+}
+
+// A pipe on Windows cannot be written without the risk of waiting for its reader, so a thread of the pipe's
 // own does the waiting: a text is handed to it whole, and while it is still writing, the next text waits in
-// the backlog.
+// the backlog. Files and consoles take a write at once.
 class OutputWriter {
 public:
     explicit OutputWriter(HANDLE output) : output(output) {
@@ -44,21 +54,10 @@ private:
             wake.wait(lock, [this] { return busy; });
             const std::string text = pending;
             lock.unlock();
-            writeAll(text);
+            writeWhole(output, text.data(), text.size());
             lock.lock();
             busy = false;
             written.notify_all();
-        }
-    }
-
-    // A failed output takes everything: the lines to it are lost anyway.
-    void writeAll(const std::string& text) const {
-        std::size_t done = 0;
-        DWORD taken = 0;
-        while (done < text.size() &&
-               WriteFile(output, text.data() + done, static_cast<DWORD>(text.size() - done), &taken,
-                         nullptr) != 0) {
-            done += taken;
         }
     }
 
@@ -70,28 +69,39 @@ private:
     bool busy = false;
 };
 
-// Each output's writer lives as long as the program: its thread may still be writing when the program ends.
-OutputWriter* writerOf(int descriptor) {
-    static std::map<int, OutputWriter*> writers;
-    OutputWriter*& writer = writers[descriptor];
+// Each pipe's writer lives as long as the program: its thread may still be writing when the program ends. The
+// handle is looked up at every write, as a descriptor may be pointed elsewhere meanwhile.
+OutputWriter* writerOf(HANDLE pipe) {
+    static std::map<HANDLE, OutputWriter*> writers;
+    OutputWriter*& writer = writers[pipe];
     if (writer == nullptr) {
-        writer = new OutputWriter(reinterpret_cast<HANDLE>(_get_osfhandle(descriptor)));
+        writer = new OutputWriter(pipe);
     }
     return writer;
+}
+
+HANDLE handleOf(int descriptor) {
+    return reinterpret_cast<HANDLE>(_get_osfhandle(descriptor));
 }
 
 } // namespace
 
 std::size_t writeWithoutWaiting(int descriptor, const char* text, std::size_t length) {
-    if (_get_osfhandle(descriptor) == -1) {
+    const HANDLE output = handleOf(descriptor);
+    if (output == INVALID_HANDLE_VALUE) {
         return length;
     }
-    return writerOf(descriptor)->hand(text, length);
+    if (GetFileType(output) != FILE_TYPE_PIPE) {
+        writeWhole(output, text, length);
+        return length;
+    }
+    return writerOf(output)->hand(text, length);
 }
 
 void finishOutput(int descriptor, int patienceMs) {
-    if (_get_osfhandle(descriptor) != -1) {
-        writerOf(descriptor)->waitUntilWritten(std::chrono::milliseconds(patienceMs));
+    const HANDLE output = handleOf(descriptor);
+    if (output != INVALID_HANDLE_VALUE && GetFileType(output) == FILE_TYPE_PIPE) {
+        writerOf(output)->waitUntilWritten(std::chrono::milliseconds(patienceMs));
     }
 }
 

@@ -22,7 +22,7 @@ void playSound(const std::string& path) {
     // The wide form takes every letter of a folder's name; a new sound stops the one still playing. A file
     // that cannot be played plays nothing, which is all the game asks. A name that is no sound alias of the
     // system's is taken as a file.
-    const std::wstring widePath = std::filesystem::u8path(path).wstring();
+    const std::wstring widePath = std::filesystem::u8path(path).make_preferred().wstring();
     PlaySoundW(widePath.c_str(), nullptr, SND_ASYNC);
 }
 

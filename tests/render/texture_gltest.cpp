@@ -63,8 +63,9 @@ void expectLoadFailure(const std::string& path) {
             TestSupport::endAfterSeconds(30);
             Texture texture(path);
         },
-        testing::ExitedWithCode(255),
-        TestSupport::lineMatching("Failed to load texture! - " + path) + "Error-code\\(s\\):\n-?[0-9]+\n");
+        testing::ExitedWithCode(TestSupport::fatalExitStatus),
+        TestSupport::lineMatching("Failed to load texture! - " + path) +
+            TestSupport::literalPattern("Error-code(s):") + "\n" + TestSupport::numberPattern + "\n");
 }
 
 TEST(TextureGL, UploadsAnOddWidthImageTexelForTexelMipMappedAndBoundOnUnitZero) {

@@ -2,15 +2,13 @@
 
 #include "support/test_system.hpp"
 
-#include <regex>
 #include <string>
 
 namespace TestSupport {
 
 // A death-test pattern that matches the given text literally, as a whole line.
 inline std::string lineMatching(const std::string& text) {
-    static const std::regex special(R"([.^$|()\[\]{}*+?\\])");
-    return "(^|\n)" + std::regex_replace(text, special, R"(\$&)") + "\n";
+    return lineStartPattern + literalPattern(text) + "\n";
 }
 
 } // namespace TestSupport
@@ -22,4 +20,4 @@ inline std::string lineMatching(const std::string& text) {
             TestSupport::routeOutputToErrorStream();                                                         \
             statement;                                                                                       \
         },                                                                                                   \
-        testing::ExitedWithCode(255), TestSupport::lineMatching(line))
+        testing::ExitedWithCode(TestSupport::fatalExitStatus), TestSupport::lineMatching(line))

@@ -1,5 +1,7 @@
 #include "support/gl_pixels.hpp"
 
+#include "platform/image_file.hpp"
+
 #include <algorithm>
 #include <cstdlib>
 

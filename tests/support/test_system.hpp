@@ -13,6 +13,18 @@ std::filesystem::path makeTemporaryFolder();
 // The environment variable of the folder that holds the player's settings folder, velmora.
 extern const char* const userSettingsVariable;
 
+// The exit status a death test sees from a program that ended with status -1.
+extern const int fatalExitStatus;
+
+// Pieces of death-test patterns in the regular expressions GoogleTest has on the system: POSIX's extended
+// ones on Linux, its own simple ones (no groups, no alternatives, no brackets) on Windows. The start of a
+// line (where the simple ones cannot say it, nothing), the text taken literally, a run of characters up to a
+// line end, and a decimal number.
+extern const char* const lineStartPattern;
+std::string literalPattern(const std::string& text);
+extern const char* const restOfLinePattern;
+extern const char* const numberPattern;
+
 // Sets an environment variable, or removes it for a null value.
 void setEnvironmentVariable(const std::string& name, const char* value);
 

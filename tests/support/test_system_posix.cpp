@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 #include <fstream>
+#include <regex>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -9,6 +10,15 @@
 namespace TestSupport {
 
 const char* const userSettingsVariable = "XDG_CONFIG_HOME";
+const int fatalExitStatus = 255;
+const char* const lineStartPattern = "(^|\n)";
+const char* const restOfLinePattern = "[^\n]+";
+const char* const numberPattern = "-?[0-9]+";
+
+std::string literalPattern(const std::string& text) {
+    static const std::regex special(R"([.^$|()\[\]{}*+?\\])");
+    return std::regex_replace(text, special, R"(\$&)");
+}
 
 std::filesystem::path makeTemporaryFolder() {
     std::string pattern = (std::filesystem::temp_directory_path() / "velmora-test-XXXXXX").string();

@@ -9,6 +9,21 @@
 namespace TestSupport {
 
 const char* const userSettingsVariable = "APPDATA";
+const int fatalExitStatus = -1;
+const char* const lineStartPattern = "";
+const char* const restOfLinePattern = ".+";
+const char* const numberPattern = "-?\\d+";
+
+std::string literalPattern(const std::string& text) {
+    std::string pattern;
+    for (const char c : text) {
+        if (std::string(".^$|()[]{}*+?\\").find(c) != std::string::npos) {
+            pattern += '\\';
+        }
+        pattern += c;
+    }
+    return pattern;
+}
 
 std::filesystem::path makeTemporaryFolder() {
     const std::filesystem::path temporary = std::filesystem::temp_directory_path();

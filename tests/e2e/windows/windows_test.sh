@@ -64,9 +64,14 @@ wait_for_exit 30
 expect_status 0
 
 CASE="the picture matches Linux's"
+# The houses and lanterns stand where rand() puts them, and Windows' rand() is not glibc's, so the band of sky above
+# them is compared: hearts, rocks and clouds. Under Wine the hidden window's right part stays black.
 (cd "$WORK" && "${wine_runner[@]}" "$(dirname "$GAME_SOURCE")/velmora_snapshot.exe" "Z:$WORK/windows.png" \
   >"$OUTPUT" 2>"$ERRORS")
-differing="$(compare -metric AE -fuzz 6% "$WORK/windows.png" "$(dirname "$0")/../../../docs/velmora.png" null: 2>&1)"
-[ "${differing%% *}" -lt 20000 ] 2>/dev/null || fail "$CASE: $differing pixels differ"
+for picture in "$WORK/windows.png" "$(dirname "$0")/../../../docs/velmora.png"; do
+  convert "$picture" -crop 1000x250+0+0 +repage "$WORK/band-$(basename "$picture")"
+done
+differing="$(compare -metric AE -fuzz 6% "$WORK/band-windows.png" "$WORK/band-velmora.png" null: 2>&1)"
+[ "${differing%% *}" -lt 2500 ] 2>/dev/null || fail "$CASE: $differing of 250000 pixels differ"
 
 finish
