@@ -111,7 +111,7 @@ cmake --build --preset default -j"$jobs" --target velmora_asset_generator velmor
   >/dev/null
 
 # One Wine prefix for the build, made once, and one wineserver kept running for every test program it starts.
-export WINEPREFIX=$root/build-windows/wine WINEDEBUG=-all
+export WINEPREFIX=$root/build-windows/wine WINEDEBUG=-all WINEDLLOVERRIDES="winedbg.exe=d"
 mkdir -p "$WINEPREFIX"
 if [ ! -e "$WINEPREFIX/system.reg" ]; then
   # No .NET or web engine: the game needs neither, and their installers would ask.

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # velmora.exe under Wine: it starts, F7 counts the drawn objects and Escape ends it with status 0, from a folder whose
-# name has a space and a non-ASCII letter; its fatal paths print the lines of Linux, with Windows' HRESULTs as the
-# image library's codes; a file in %APPDATA%\velmora wins over the game's; a hit plays its sound through PlaySoundW;
-# and the picture matches the one Linux draws.
+# name has a space and a non-ASCII letter, also with an output nobody reads; its fatal paths print the lines of Linux,
+# with Windows' HRESULTs as the image library's codes; a file in %APPDATA%\velmora wins over the game's; a hit plays
+# its sound through PlaySoundW; and the picture matches the one Linux draws.
 source "$(dirname "$0")/../lib.sh"
 
 GAME_DIR="$WORK/Zoë's game"
@@ -25,6 +25,14 @@ press_key Escape 0.05
 wait_for_exit 30
 expect_status 0
 expect_no_line_matching "GL ERROR DETECTED"
+
+CASE="standard output nobody reads"
+launch_into_deaf_reader() {
+  exec python3 "$(dirname "$0")/../deaf_reader.py" "${GAME_RUNNER[@]}" "$GAME_DIR/$GAME_NAME"
+}
+start_game launch_into_deaf_reader
+tap_keys_and_quit F2 F7 F3
+expect_status 0
 
 CASE="a bad settings file"
 printf 'False\n800\n600\n' >"$GAME_DIR/Config/fullscreenConfig.txt"
