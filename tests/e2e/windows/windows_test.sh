@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # velmora.exe under Wine: it starts, F7 counts the drawn objects and Escape ends it with status 0, from a folder whose
 # name has a space and a non-ASCII letter, also with an output nobody reads; its fatal paths print the lines of Linux,
-# with Windows' HRESULTs as the image library's codes; a file in %APPDATA%\velmora wins over the game's; a hit plays
-# its sound through PlaySoundW; and the picture matches the one Linux draws.
+# with Windows' HRESULTs as the image library's codes, and a driver without OpenGL 3.3 gets the window's; a file in
+# %APPDATA%\velmora wins over the game's; a hit plays its sound through PlaySoundW; and the picture matches the one
+# Linux draws.
 source "$(dirname "$0")/../lib.sh"
 
 GAME_DIR="$WORK/Zoë's game"
@@ -39,6 +40,12 @@ printf 'False\n800\n600\n' >"$GAME_DIR/Config/fullscreenConfig.txt"
 run_game
 expect_status 255
 expect_output "Config/fullscreenConfig.txt - Error occurred while reading line 1: - line 1 has to be 'true' or 'false'."
+
+CASE="a driver without OpenGL 3.3"
+prepare_game
+MESA_GL_VERSION_OVERRIDE=3.0 run_game
+expect_status 255
+expect_output "Failed to open window!"
 
 CASE="the player's file in %APPDATA%\\velmora wins over the game's"
 prepare_game
