@@ -1,4 +1,5 @@
 // Entry point of the GL tests: one hidden window with a real 3.3 core context serves every test.
+#include "platform/system_libraries.hpp"
 #include "support/gl_context.hpp"
 #include "support/gl_error_listener.hpp"
 
@@ -23,6 +24,7 @@ int main(int argc, char** argv) {
     }
     // Death tests re-run the test binary instead of forking a process that shares the GL context's threads.
     GTEST_FLAG_SET(death_test_style, "threadsafe");
+    Velmora::keepSystemLibrariesLoaded();
     if (glfwInit() == GLFW_FALSE) {
         std::fprintf(stderr, "GL tests need an X display\n");
         return 1;

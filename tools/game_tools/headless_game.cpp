@@ -6,6 +6,7 @@
 #include "app/input_actions.hpp"
 #include "platform/console.hpp"
 #include "platform/image_file.hpp"
+#include "platform/system_libraries.hpp"
 
 #include <GL/glew.h>
 #include <GLFW/glfw3.h>
@@ -14,6 +15,7 @@ namespace Velmora {
 namespace {
 
 void openHiddenWindow(int width, int height) {
+    keepSystemLibrariesLoaded();
     if (glfwInit() == GLFW_FALSE) {
         fatalError("Failed to init GLFW!");
     }

@@ -12,16 +12,21 @@ roaming="$(echo "${wine_runner[1]}"/drive_c/users/*/AppData/Roaming)"
 trap 'rm -rf "$WORK" "$roaming/velmora"; [ -z "$WM_PID" ] || kill "$WM_PID" 2>/dev/null' EXIT
 rm -rf "$roaming/velmora"
 
+# Waits up to the given seconds for a line of the file to match the pattern.
+wait_for_match() {
+  for _ in $(seq $(($3 * 10))); do
+    grep -q "$2" "$1" && return 0
+    sleep 0.1
+  done
+  return 1
+}
+
 CASE="a start from a folder named with a space and an ë, F7's count, Escape"
 prepare_game
 start_game
 press_key F7 0.1
 wait_for_line "start printing number of rendered objects"
-for _ in $(seq 100); do
-  grep -qx 'Number of rendered objects: [0-9]*' "$OUTPUT" && break
-  sleep 0.1
-done
-grep -qx 'Number of rendered objects: [0-9]*' "$OUTPUT" || fail "$CASE: no object-count line"
+wait_for_match "$OUTPUT" '^Number of rendered objects: [0-9]*$' 10 || fail "$CASE: no object-count line"
 press_key Escape 0.05
 wait_for_exit 30
 expect_status 0
@@ -69,11 +74,7 @@ prepare_game
 printf '500\n60\n' >"$GAME_DIR/Config/asteroidSpawnerConfig.txt"
 WINEDEBUG=trace+winmm start_game
 press_key Return 0.3
-for _ in $(seq 900); do
-  grep -q 'proc_PlaySound SoundName=L"Sounds\\\\\(Crash\|Metal\)\.wav"' "$ERRORS" && break
-  sleep 0.1
-done
-grep -q 'proc_PlaySound SoundName=L"Sounds\\\\\(Crash\|Metal\)\.wav"' "$ERRORS" || fail "$CASE: no PlaySoundW call"
+wait_for_match "$ERRORS" 'proc_PlaySound SoundName=L"Sounds\\\\\(Crash\|Metal\)\.wav"' 90 || fail "$CASE: no PlaySoundW call"
 press_key Escape 0.05
 wait_for_exit 30
 expect_status 0
