@@ -78,6 +78,8 @@ expect_status 0
 CASE="a game started fullscreen leaves it for the settings file's size"
 prepare_game
 start_game launch_fullscreen
+press_key F10 0.1
+wait_for_line "deactivate sun-movement"
 wait_for_place "0,0 1920x1080 " || fail "$CASE: not fullscreen but $(window_place)"
 press_alt_enter
 wait_for_place "320,180 1280x720 " || fail "$CASE: not centred at 1280x720 but $(window_place)"
@@ -119,6 +121,8 @@ expect_status 0
 CASE="a burst of Alt+Enter presses keeps the window's place"
 prepare_game
 start_game
+press_key F10 0.1
+wait_for_line "deactivate sun-movement"
 windowed="$(window_place)"
 xdotool windowfocus --sync "$WINDOW_ID" key --delay 30 --repeat 10 alt+Return
 for _ in 1 2 3; do
