@@ -83,8 +83,7 @@ wait_for_line "deactivate sun-movement"
 wait_for_place "0,0 1920x1080 " || fail "$CASE: not fullscreen but $(window_place)"
 press_alt_enter
 wait_for_place "320,180 1280x720 " || fail "$CASE: not centred at 1280x720 but $(window_place)"
-press_key Escape 0.1
-wait_for_exit 30
+tap_keys_and_quit
 expect_status 0
 
 CASE="Alt+Enter switches to fullscreen and back without starting the shower; minimising pauses until Space"
@@ -130,8 +129,7 @@ for _ in 1 2 3; do
   press_alt_enter
 done
 [ "$(window_place)" == "$windowed" ] || fail "$CASE: not $windowed but $(window_place)"
-press_key Escape 0.1
-wait_for_exit 30
+tap_keys_and_quit
 expect_status 0
 
 finish
