@@ -14,7 +14,7 @@ target_link_libraries(velmora_assimp INTERFACE ${VELMORA_ASSIMP_LIBRARY} ${VELMO
     ${VELMORA_ZLIB_LIBRARY})
 add_library(PkgConfig::ASSIMP ALIAS velmora_assimp)
 
-set(VELMORA_OTHER_SYSTEMS_SOURCES ".*/src/platform/(audio_output|.*_posix|.*_openal|.*_devil)\\.cpp$")
+set(VELMORA_OTHER_SYSTEMS_SOURCES ".*/src/platform/(audio_output|.*_posix|.*_openal|.*_devil|.*_x11)\\.cpp$")
 set(VELMORA_SYSTEM_LIBRARIES windowscodecs ole32 winmm)
 # The C and C++ run-times go into the program, so that no mingw-w64 DLL has to travel with it.
 target_link_options(velmora_build_options INTERFACE -static -static-libgcc -static-libstdc++)

@@ -1,31 +1,36 @@
 #include "platform/console_output.hpp"
 
+#include <algorithm>
 #include <cerrno>
-#include <fcntl.h>
+#include <climits>
+#include <poll.h>
 #include <unistd.h>
 
 namespace Velmora {
 
+// The output is often shared with the shell and other programs, so its mode is never touched: a signal
+// between a switch and its undoing would leave the terminal non-blocking for them. A descriptor that polls
+// ready takes at least PIPE_BUF bytes of a pipe at once, and a write of that much never waits for more room.
 std::size_t writeWithoutWaiting(int descriptor, const char* text, std::size_t length) {
-    // The open output is often shared with the shell and other programs, so it is non-blocking only for the
-    // moment of this write and left in the mode it was found in.
-    const int mode = fcntl(descriptor, F_GETFL);
-    const bool switchMode = mode != -1 && (mode & O_NONBLOCK) == 0;
-    if (switchMode) {
-        fcntl(descriptor, F_SETFL, mode | O_NONBLOCK);
+    pollfd ready{descriptor, POLLOUT, 0};
+    int polled = 0;
+    do {
+        polled = poll(&ready, 1, 0);
+    } while (polled == -1 && errno == EINTR);
+    if (polled == 0) {
+        return 0;
+    }
+    if (polled == -1 || (ready.revents & POLLOUT) == 0) {
+        return length;
     }
     ssize_t written = 0;
     do {
-        written = write(descriptor, text, length);
+        written = write(descriptor, text, std::min<std::size_t>(length, PIPE_BUF));
     } while (written == -1 && errno == EINTR);
-    const int error = errno;
-    if (switchMode) {
-        fcntl(descriptor, F_SETFL, mode);
-    }
     if (written >= 0) {
         return static_cast<std::size_t>(written);
     }
-    return error == EAGAIN || error == EWOULDBLOCK ? 0 : length;
+    return errno == EAGAIN || errno == EWOULDBLOCK ? 0 : length;
 }
 
 // A write here is done when it returns.

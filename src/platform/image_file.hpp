@@ -13,9 +13,10 @@ struct RgbImage {
     std::vector<unsigned char> pixels;
 };
 
-// Decodes a PNG with the system's image library. A file it cannot decode ends the program with the texture
-// failure lines: the path, then each of the library's error codes as a decimal number on a line of its own.
-RgbImage loadRgbImage(const std::string& path);
+// Decodes a PNG with the system's image library. A file it cannot decode, or an image wider or taller than
+// largestSide, ends the program with the texture failure lines: the path, then each of the library's error
+// codes as a decimal number on a line of its own.
+RgbImage loadRgbImage(const std::string& path, int largestSide);
 
 // Writes a PNG of width x height pixels of channels bytes each (3: RGB, 4: RGBA) given bottom row first, as
 // GL reads them back, so the file shows the picture upright; false when the file cannot be written.

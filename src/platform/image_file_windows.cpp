@@ -43,7 +43,7 @@ std::wstring widePath(const std::string& path) {
 }
 
 // Each step runs only while every step before it succeeded; the first failure's code is the one reported.
-HRESULT decodeInto(const std::string& path, RgbImage& image) {
+HRESULT decodeInto(const std::string& path, int largestSide, RgbImage& image) {
     ComObject<IWICImagingFactory> factory;
     HRESULT result = S_OK;
     createFactory(factory, result);
@@ -68,6 +68,12 @@ HRESULT decodeInto(const std::string& path, RgbImage& image) {
     }
     if (SUCCEEDED(result)) {
         result = converter->GetSize(&width, &height);
+    }
+    // The size is known before any pixel is decoded, so an image too large to use costs neither time nor
+    // memory.
+    if (SUCCEEDED(result) &&
+        (width > static_cast<UINT>(largestSide) || height > static_cast<UINT>(largestSide))) {
+        result = WINCODEC_ERR_IMAGESIZEOUTOFRANGE;
     }
     if (SUCCEEDED(result)) {
         image.width = static_cast<int>(width);
@@ -118,9 +124,9 @@ HRESULT encodeFrame(IWICBitmapEncoder* encoder, int width, int height, int chann
 
 } // namespace
 
-RgbImage loadRgbImage(const std::string& path) {
+RgbImage loadRgbImage(const std::string& path, int largestSide) {
     RgbImage image;
-    const HRESULT result = decodeInto(path, image);
+    const HRESULT result = decodeInto(path, largestSide, image);
     if (FAILED(result)) {
         fatalError("Failed to load texture! - " + path, "Error-code(s):\n" + std::to_string(result));
     }

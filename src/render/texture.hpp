@@ -15,6 +15,8 @@ public:
     Texture& operator=(const Texture&) = delete;
 
     GlTexture id;
+    int width = 0;
+    int height = 0;
 };
 
 } // namespace Velmora
