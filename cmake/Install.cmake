@@ -55,20 +55,21 @@ file(READ ${PROJECT_SOURCE_DIR}/LICENSE license)
 string(REGEX MATCH "Copyright \\(c\\) ([^\n]+)" copyright_line "${license}")
 set(VELMORA_COPYRIGHT ${CMAKE_MATCH_1})
 
-# Windows takes the icon into the program itself (cmake/WindowsResources.cmake); what follows is for Linux desktops and
-# Debian's package.
-if(WIN32)
-    include(cmake/WindowsResources.cmake)
-    return()
-endif()
-
-# Debian's copyright file in its machine-readable form, its licence paragraph taken from LICENSE.
+# Debian's copyright file in its machine-readable form, its licence paragraph taken from LICENSE; Windows'
+# LICENSE.txt begins with it.
 string(FIND "${license}" "Permission" terms_start)
 string(SUBSTRING "${license}" ${terms_start} -1 license_terms)
 string(STRIP "${license_terms}" license_terms)
 string(REPLACE "\n\n" "\n.\n" license_terms "${license_terms}")
 string(REPLACE "\n" "\n " VELMORA_LICENSE_TERMS "${license_terms}")
 configure_file(${PROJECT_SOURCE_DIR}/packaging/copyright.in ${VELMORA_PACKAGING_DIR}/copyright @ONLY)
+
+# Windows takes the icon into the program itself (cmake/WindowsResources.cmake); what follows is for Linux desktops and
+# Debian's package.
+if(WIN32)
+    include(cmake/WindowsResources.cmake)
+    return()
+endif()
 
 configure_file(${PROJECT_SOURCE_DIR}/packaging/${VELMORA_APP_ID}.metainfo.xml.in
     ${VELMORA_PACKAGING_DIR}/${VELMORA_APP_ID}.metainfo.xml @ONLY)

@@ -14,6 +14,9 @@ target_link_libraries(velmora_assimp INTERFACE ${VELMORA_ASSIMP_LIBRARY} ${VELMO
     ${VELMORA_ZLIB_LIBRARY})
 add_library(PkgConfig::ASSIMP ALIAS velmora_assimp)
 
+# The name of the zip and of the folder in it; the installer adds "-setup" (cmake/WindowsPackaging.cmake).
+set(VELMORA_WINDOWS_PACKAGE Velmora-${PROJECT_VERSION}-windows-x64)
+
 set(VELMORA_OTHER_SYSTEMS_SOURCES ".*/src/platform/(audio_output|.*_posix|.*_openal|.*_devil|.*_x11)\\.cpp$")
 set(VELMORA_SYSTEM_LIBRARIES windowscodecs ole32 winmm)
 # The C and C++ run-times go into the program, so that no mingw-w64 DLL has to travel with it.

@@ -111,7 +111,7 @@ cmake --build --preset default -j"$jobs" --target velmora_asset_generator velmor
   >/dev/null
 
 # One Wine prefix for the build, made once, and one wineserver kept running for every test program it starts.
-export WINEPREFIX=$root/build-windows/wine WINEDEBUG=-all WINEDLLOVERRIDES="winedbg.exe=d"
+export WINEPREFIX=$root/build-windows/wine WINEDEBUG=-all WINEDLLOVERRIDES="winedbg.exe=d;winemenubuilder.exe=d"
 mkdir -p "$WINEPREFIX"
 if [ ! -e "$WINEPREFIX/system.reg" ]; then
   # No .NET or web engine: the game needs neither, and their installers would ask.
@@ -127,4 +127,6 @@ wine cmd /c exit </dev/null >/dev/null 2>&1
 export VELMORA_WINDOWS_LIBRARIES=$prefix
 cmake --preset windows >/dev/null
 cmake --build --preset windows -j"$jobs"
+# The zip and the installer, which the tests unpack and install.
+(cd build-windows && cpack >/dev/null)
 ctest --preset windows -j"$jobs"
