@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # The Windows downloads under Wine: the zip's folder, unpacked into a folder named with a space and an ë, holds the
-# game, its guide and licences and runs; the installer run silently installs for the current user, its Start menu
-# shortcut starts the installed game with the on-screen messages, and the uninstaller run silently takes away every
-# file, the shortcut and the uninstall entry, leaving the player's %APPDATA%\velmora.
+# game, its guide and licences and runs; the installer run silently (twice, over itself) installs for the current
+# user, its Start menu shortcut starts the installed game with the on-screen messages, and the uninstaller run
+# silently takes away every file, the shortcut and the uninstall entry, leaving the player's %APPDATA%\velmora.
 # Usage: package_test.sh velmora.exe Velmora-<version>-windows-x64.zip Velmora-<version>-windows-x64-setup.exe
 source "$(dirname "$0")/../lib.sh"
 
@@ -48,8 +48,10 @@ start_game
 tap_keys_and_quit F1
 expect_status 0
 
-CASE="the silent installer"
-"${wine_runner[@]}" "$SETUP" /S </dev/null >"$OUTPUT" 2>"$ERRORS" || fail "$CASE: status $?"
+CASE="the silent installer, run twice: the second replaces the first"
+for _ in 1 2; do
+  "${wine_runner[@]}" "$SETUP" /S </dev/null >"$OUTPUT" 2>"$ERRORS" || fail "$CASE: status $?"
+done
 entry="$(uninstall_entry)"
 for value in "DisplayName SZ Velmora" "DisplayVersion SZ $(basename "$ZIP" | cut -d- -f2)" \
   "Publisher SZ Velmora developers"; do
