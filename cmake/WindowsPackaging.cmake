@@ -11,17 +11,14 @@ set(CPACK_STRIP_FILES ON)
 
 # The licences of the game, its font and the libraries linked into velmora.exe, as Debian's packages of those
 # libraries state them, and a short guide; both with Windows' line ends.
-set(license_text "")
-foreach(document ${VELMORA_PACKAGING_DIR}/copyright /usr/share/doc/libglfw3/copyright
-    /usr/share/doc/libglew2.2/copyright /usr/share/doc/libassimp5/copyright /usr/share/doc/zlib1g/copyright
-    /usr/share/doc/libminizip1/copyright)
-    file(READ ${document} text)
-    get_filename_component(package ${document} DIRECTORY)
-    get_filename_component(package ${package} NAME)
-    string(APPEND license_text "==== ${package} ====\n\n${text}\n")
+file(READ ${VELMORA_PACKAGING_DIR}/copyright license_text)
+string(PREPEND license_text "==== Velmora ====\n\n")
+foreach(package libglfw3 libglew2.2 libassimp5 zlib1g libminizip1)
+    file(READ /usr/share/doc/${package}/copyright text)
+    string(APPEND license_text "\n==== ${package} ====\n\n${text}")
 endforeach()
-string(REPLACE "==== packaging ====" "==== Velmora ====" license_text "${license_text}")
-file(CONFIGURE OUTPUT ${VELMORA_PACKAGING_DIR}/LICENSE.txt CONTENT "${license_text}" NEWLINE_STYLE CRLF)
+file(CONFIGURE OUTPUT ${VELMORA_PACKAGING_DIR}/LICENSE.txt CONTENT "${license_text}" @ONLY
+    NEWLINE_STYLE CRLF)
 configure_file(${PROJECT_SOURCE_DIR}/packaging/windows/README.txt.in ${VELMORA_PACKAGING_DIR}/README.txt @ONLY
     NEWLINE_STYLE CRLF)
 install(FILES ${VELMORA_PACKAGING_DIR}/LICENSE.txt ${VELMORA_PACKAGING_DIR}/README.txt DESTINATION .)
