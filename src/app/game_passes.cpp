@@ -108,23 +108,18 @@ glm::vec3 frameLightVector(double stepTime) {
     return sunDirection;
 }
 
-// The life takes effect at once, so only the timed kinds have an effect to advance.
 void spawnCollectAndExpirePowerUps(double stepTime) {
     for (Logicals::PowerUp* powerUp : powerUps()) {
         powerUp->rollSpawn(stepTime, *player, *decorationItems);
         powerUp->checkCollect(*player);
-        if (powerUp != lifePowerUp.get()) {
-            powerUp->updateEffect(*player, stepTime);
-        }
+        powerUp->updateEffect(*player, stepTime);
     }
 }
 
 void updateModels(const glm::vec3& light, double stepTime) {
     const FrameUniforms frame{light, *camera, *shadowMap, player->position(), stepTime};
     for (const WorldEntry& entry : worldObjects()) {
-        if (entry.uniforms == StepUniforms::Sent) {
-            entry.object->update(frame);
-        }
+        entry.object->update(frame);
     }
 }
 

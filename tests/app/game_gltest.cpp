@@ -18,6 +18,7 @@
 #include "render/color_target.hpp"
 #include "render/shader.hpp"
 #include "render/shadow_blur.hpp"
+#include "render/text_overlay.hpp"
 #include "support/game_in_window.hpp"
 #include "support/gl_context.hpp"
 #include "support/gl_pixels.hpp"
@@ -592,6 +593,16 @@ TEST_F(GameGL, LinesOfPlayShowUnderTheHeartsOnlyWithTheOptionAndF1ShowsTheContro
     EXPECT_GT(whitePixels(200, 140, 240, 80), 100);
     pressKey(GLFW_KEY_F1);
     EXPECT_EQ(whitePixels(200, 140, 240, 80), 0);
+    // Every character is drawn from its own cell: the full block fills one cell, as wide as a "·".
+    textOverlay->addText({0, 0}, "\u2588", glm::vec4(1.0f));
+    EXPECT_EQ(whitePixels(0, 0, textOverlay->textWidth("\u00b7"), textOverlay->lineHeight()),
+              3 * textOverlay->textWidth(" ") * textOverlay->lineHeight());
+    // The line of how to begin stays longer than the others; a fifth line pushes out the oldest.
+    EXPECT_EQ(messagePanel->linesAt(glfwGetTime() + 8.0).size(), 1u);
+    for (const char* line : {"1", "2", "3", "4", "5"}) {
+        messagePanel->add(line, glfwGetTime());
+    }
+    EXPECT_EQ(messagePanel->linesAt(glfwGetTime()), (std::vector<std::string>{"2", "3", "4", "5"}));
     EXPECT_TRUE(messagePanel->linesAt(glfwGetTime() + 10.0).empty());
     glClearColor(0.0f, 1.0f, 1.0f, 0.0f);
 }
@@ -713,11 +724,19 @@ TEST_F(GameGL, EnterAfterTheLossStartsANewRoundFromTheStart) {
     dropAsteroidOnPlayer();
     renderFrame();
     EXPECT_FALSE(heartOneIsRed());
+    // Minimised after the loss, the game stays as it is, for Enter to start anew; rocks landed meanwhile.
+    testing::internal::CaptureStdout();
+    windowIconifyCallback(window, GLFW_TRUE);
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
+    asteroids->shower->advance(3.0);
     // Paused, Enter waits for the game to continue.
     gamePaused = true;
     EXPECT_EQ(pressKey(GLFW_KEY_ENTER), "");
     gamePaused = false;
     EXPECT_EQ(pressKey(GLFW_KEY_ENTER), "new round\n");
+    EXPECT_FLOAT_EQ(player->speed, 40.0f);
+    // The speed item's effect ended with the lost round and does not run out in the new one.
+    speedPowerUp->updateEffect(*player, 6.0);
     EXPECT_FLOAT_EQ(player->speed, 40.0f);
     EXPECT_FALSE(speedPowerUp->spawned);
     EXPECT_EQ(player->position(), playerAtStart);
@@ -725,6 +744,7 @@ TEST_F(GameGL, EnterAfterTheLossStartsANewRoundFromTheStart) {
     renderFrame();
     EXPECT_EQ(player->lives, 3);
     EXPECT_TRUE(heartOneIsRed());
-    // The shower's clock started again and has run one frame.
+    // The shower's clock started again and has run one frame; the first rock falls again.
     EXPECT_EQ(asteroids->shower->elapsedTime, deltaTime);
+    EXPECT_TRUE(asteroids->shower->asteroidList.front().released);
 }
