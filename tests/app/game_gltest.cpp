@@ -594,9 +594,9 @@ TEST_F(GameGL, LinesOfPlayShowUnderTheHeartsOnlyWithTheOptionAndF1ShowsTheContro
     pressKey(GLFW_KEY_F1);
     EXPECT_EQ(whitePixels(200, 140, 240, 80), 0);
     // Every character is drawn from its own cell: the full block fills one cell, as wide as a "·".
+    const glm::ivec2 cell(textOverlay->textWidth("\u00b7"), textOverlay->lineHeight());
     textOverlay->addText({0, 0}, "\u2588", glm::vec4(1.0f));
-    EXPECT_EQ(whitePixels(0, 0, textOverlay->textWidth("\u00b7"), textOverlay->lineHeight()),
-              3 * textOverlay->textWidth(" ") * textOverlay->lineHeight());
+    EXPECT_EQ(whitePixels(0, 0, cell.x, cell.y), 3 * cell.x * cell.y);
     // The line of how to begin stays longer than the others; a fifth line pushes out the oldest.
     EXPECT_EQ(messagePanel->linesAt(glfwGetTime() + 8.0).size(), 1u);
     for (const char* line : {"1", "2", "3", "4", "5"}) {
