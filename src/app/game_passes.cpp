@@ -1,5 +1,6 @@
 #include "app/game_passes.hpp"
 
+#include "app/game_round.hpp"
 #include "app/game_state.hpp"
 #include "app/game_window.hpp"
 #include "app/input.hpp"
@@ -49,12 +50,6 @@ void setFixedGlState() {
     glCullFace(GL_BACK);
     glEnable(GL_BLEND);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-}
-
-// On the +z axis, not yet turned to the player.
-void placeCameraAtStart() {
-    camera->worldTransform = glm::mat4(1.0f);
-    camera->worldTransform[3] = glm::vec4(0.0f, 0.0f, Camera::startDistance, 1.0f);
 }
 
 void createCamera() {
@@ -275,18 +270,6 @@ void initializeGame() {
     handOutPointLights();
     camera->lookAtTarget(player->position());
     registerCallbacks();
-}
-
-void startNewRound() {
-    player->restart();
-    for (Logicals::PowerUp* powerUp : powerUps()) {
-        powerUp->restart();
-    }
-    asteroids->shower->restart();
-    placeCameraAtStart();
-    camera->lookAtTarget(player->position());
-    gameLost = false;
-    printLine("new round");
 }
 
 void advanceGame(double frameTime, const InputActions& pad) {

@@ -1,7 +1,7 @@
 #include "app/input.hpp"
 
 #include "app/desktop_window.hpp"
-#include "app/game_passes.hpp"
+#include "app/game_round.hpp"
 #include "app/game_state.hpp"
 #include "app/input_actions.hpp"
 #include "app/on_screen_text.hpp"
