@@ -45,7 +45,6 @@ void runFrames() {
     GlfwGamepadSource gamepadSource;
     GamepadInput gamepad(gamepadSource);
     double previousFrameTime = 0.0;
-    bool running = true;
     deltaTime = 0.0;
     while (glfwWindowShouldClose(window) == GLFW_FALSE) {
         const double now = glfwGetTime();
@@ -54,17 +53,11 @@ void runFrames() {
         ConsoleBacklog::standardOutput().drain();
         glfwPollEvents();
         const InputActions pad = gamepad.poll(steeringFrozen(), deltaTime);
-        processGamepad(pad);
+        applyPresses(pad);
         advanceGame(deltaTime, pad);
-        if (glfwGetKey(window, GLFW_KEY_ESCAPE) == GLFW_PRESS || pad.quit) {
-            running = false;
-        }
         renderGame();
         glfwSwapBuffers(window);
         reportGlError();
-        if (!running) {
-            break;
-        }
     }
 }
 

@@ -107,7 +107,9 @@ void handleEnterPress(int mods) {
         enterTakenByAlt = true;
         toggleFullscreen();
     } else {
-        startNewRoundAfterLoss();
+        InputActions press;
+        press.startRound = true;
+        applyPresses(press);
     }
 }
 
@@ -141,11 +143,17 @@ void handleKeyPress(int key) {
         return toggle(sunMovementEnabled, "activate sun-movement", "deactivate sun-movement");
     case GLFW_KEY_F11:
         return toggle(backfaceCulling, "activate backface-culling", "deactivate backface-culling");
-    case GLFW_KEY_SPACE:
-        return togglePause();
     default:
         return;
     }
+}
+
+// The presses that the pad has too act as the pad's do.
+void handlePlayPress(int key) {
+    InputActions press;
+    press.togglePause = key == GLFW_KEY_SPACE;
+    press.quit = key == GLFW_KEY_ESCAPE;
+    applyPresses(press);
 }
 
 } // namespace
@@ -165,12 +173,16 @@ InputActions processHeldKeys() {
     return actions;
 }
 
-void processGamepad(const InputActions& pad) {
-    if (pad.togglePause) {
+void applyPresses(const InputActions& presses) {
+    if (presses.togglePause) {
         togglePause();
     }
-    if (pad.startRound) {
+    if (presses.startRound) {
         startNewRoundAfterLoss();
+    }
+    // The loop ends after the frame under way is drawn.
+    if (presses.quit) {
+        glfwSetWindowShouldClose(window, GLFW_TRUE);
     }
 }
 
@@ -182,6 +194,7 @@ void keyCallback(GLFWwindow*, int key, int, int action, int mods) {
         return handleEnterPress(mods);
     }
     handleKeyPress(key);
+    handlePlayPress(key);
 }
 
 void cursorPosCallback(GLFWwindow*, double x, double y) {

@@ -654,7 +654,7 @@ TEST_F(GameGL, ShowerStartsWithEnterAndTheLastLifeEndsTheGameOnce) {
 TEST_F(GameGL, GamepadGoesThroughTheStepsOfTheKeysAndTheMouse) {
     const auto padFrame = [](const InputActions& pad) {
         testing::internal::CaptureStdout();
-        processGamepad(pad);
+        applyPresses(pad);
         applyActions(processHeldKeys().combinedWith(pad), deltaTime);
         return testing::internal::GetCapturedStdout();
     };
