@@ -46,6 +46,7 @@ void runFrames() {
     GamepadInput gamepad(gamepadSource);
     double previousFrameTime = 0.0;
     bool running = true;
+    bool shown = false;
     deltaTime = 0.0;
     while (glfwWindowShouldClose(window) == GLFW_FALSE) {
         const double now = glfwGetTime();
@@ -54,6 +55,7 @@ void runFrames() {
         ConsoleBacklog::standardOutput().drain();
         glfwPollEvents();
         const InputActions pad = gamepad.poll(steeringFrozen(), deltaTime);
+        gamepadPlaying = gamepad.playing();
         processGamepad(pad);
         advanceGame(deltaTime, pad);
         if (glfwGetKey(window, GLFW_KEY_ESCAPE) == GLFW_PRESS || pad.quit) {
@@ -61,6 +63,11 @@ void runFrames() {
         }
         renderGame();
         glfwSwapBuffers(window);
+        // A window opened hidden shows with its first picture; later, only the player hides or shows it.
+        if (!shown) {
+            glfwShowWindow(window);
+            shown = true;
+        }
         reportGlError();
         if (!running) {
             break;
