@@ -167,15 +167,17 @@ CardLayout layOutCard(float scale, bool padColumn) {
     return card;
 }
 
-// Moves the card off the hearts, below them or to their right; false when it then does not fit the window.
+// Moves the card off the hearts, below them or to their right, a little way in from the window's edges; false
+// when it then does not fit.
 bool placeBesideHearts(CardLayout& card) {
-    const glm::ivec2 window(windowWidth, windowHeight);
+    const glm::ivec2 inside = glm::ivec2(windowWidth, windowHeight) - padding;
+    card.corner = glm::max(card.corner, glm::ivec2(padding));
     if (card.corner.x >= heartsCorner.x || card.corner.y >= heartsCorner.y) {
-        return glm::all(glm::lessThanEqual(card.corner + card.size, window));
+        return glm::all(glm::lessThanEqual(card.corner + card.size, inside));
     }
     for (const glm::ivec2& place :
-         {glm::ivec2(card.corner.x, heartsCorner.y), glm::ivec2(heartsCorner.x, 0)}) {
-        if (glm::all(glm::lessThanEqual(place + card.size, window))) {
+         {glm::ivec2(card.corner.x, heartsCorner.y), glm::ivec2(heartsCorner.x, padding)}) {
+        if (glm::all(glm::lessThanEqual(place + card.size, inside))) {
             card.corner = place;
             return true;
         }

