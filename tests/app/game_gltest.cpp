@@ -784,4 +784,22 @@ TEST_F(GameGL, EnterAfterTheLossStartsANewRoundFromTheStart) {
     EXPECT_TRUE(heartOneIsRed());
     // The shower's clock started again and has run one frame.
     EXPECT_EQ(asteroids->shower->elapsedTime, deltaTime);
+
+    // The whole shower fallen: the game goes on, or with on-screen messages the round is survived.
+    AsteroidShower& shower = *asteroids->shower;
+    ASSERT_FALSE(shower.asteroidList.empty());
+    shower.elapsedTime = 1e9;
+    for (Asteroid& rock : shower.asteroidList) {
+        rock.released = true;
+        rock.impacted = true;
+    }
+    testing::internal::CaptureStdout();
+    renderFrame();
+    renderFrame();
+    onScreenMessages = true;
+    renderFrame();
+    renderFrame();
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "You survived! (3 lives remaining)\n");
+    EXPECT_EQ(pressKey(GLFW_KEY_ENTER), "new round\n");
+    EXPECT_FALSE(gameSurvived);
 }
