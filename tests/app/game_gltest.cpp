@@ -796,7 +796,9 @@ TEST_F(GameGL, EnterAfterTheLossStartsANewRoundFromTheStart) {
     testing::internal::CaptureStdout();
     renderFrame();
     renderFrame();
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
     onScreenMessages = true;
+    testing::internal::CaptureStdout();
     renderFrame();
     renderFrame();
     EXPECT_EQ(testing::internal::GetCapturedStdout(), "You survived! (3 lives remaining)\n");
