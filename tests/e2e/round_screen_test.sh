@@ -148,7 +148,8 @@ for DISK_CHANGE in "mount -o remount,ro $XDG_DATA_HOME/velmora" \
   wait_for_exit 30
   grep -q "^$XDG_DATA_HOME/velmora/best-time - Error: cannot save the best time: " "$OUTPUT" || fail "$CASE: no line"
   grep -q "^Round time: [0-9.]* s (best 0.5 s)$" "$OUTPUT" || fail "$CASE: the old best was not read"
-  [ "$(grep -vx filler "$WORK/kept.txt" | tr '\n' ,)" == "$OLD_BEST,best-time," ] || fail "$CASE: $(cat "$WORK/kept.txt")"
+  [ "$(grep -vx filler "$WORK/kept.txt" | tr '\n' ,)" == "$OLD_BEST,best-time," ] ||
+    fail "$CASE: the folder holds $(cat "$WORK/kept.txt")"
 done
 
 finish
