@@ -592,17 +592,13 @@ TEST_F(GameGL, LinesOfPlayShowUnderTheHeartsOnlyWithTheOptionAndF1ShowsTheContro
     EXPECT_EQ(whitePixels(16, 100, 400, 24) + whitePixels(0, 0, 640, 72) + whitePixels(200, 140, 240, 80), 0);
     // The pause stays said at the bottom after the panel has forgotten it, and so do the end and the start.
     messagePanel = std::make_unique<MessagePanel>();
-    EXPECT_GT(whitePixels(0, 330, 640, 30), 100);
     gamePaused = false;
-    for (bool* state : {&gameLost, &gameSurvived}) {
-        *state = !*state;
-        EXPECT_GT(whitePixels(0, 330, 640, 30), 100);
-        *state = !*state;
-    }
     EXPECT_GT(whitePixels(0, 330, 640, 30), 100);
-    asteroidsStarted = true;
-    EXPECT_EQ(whitePixels(0, 330, 640, 30), 0);
-    asteroidsStarted = false;
+    for (bool* state : {&gamePaused, &gameLost, &gameSurvived, &asteroidsStarted}) {
+        const bool was = std::exchange(*state, true);
+        EXPECT_EQ(whitePixels(0, 330, 640, 30) > 100, state != &asteroidsStarted);
+        *state = was;
+    }
 
     // F1 pauses, and its closing continues only what it paused.
     EXPECT_EQ(pressKey(GLFW_KEY_F1), "pause game\n");
@@ -622,8 +618,8 @@ TEST_F(GameGL, TheCardFitsWholeBesideTheHeartsAndTheTextGrowsWithTheWindow) {
     asteroidsStarted = true;
     messagePanel = std::make_unique<MessagePanel>();
     std::vector<int> lineHeights;
-    for (const glm::ivec2 size : {glm::ivec2(640, 360), glm::ivec2(800, 600), glm::ivec2(1280, 720),
-                                  glm::ivec2(3840, 2160), glm::ivec2(7680, 4320)}) {
+    for (const glm::ivec2 size :
+         {glm::ivec2(640, 360), glm::ivec2(1280, 720), glm::ivec2(3840, 2160), glm::ivec2(7680, 4320)}) {
         windowSizeCallback(window, size.x, size.y);
         const ColorTarget target(size.x, size.y);
         glBindFramebuffer(GL_FRAMEBUFFER, target.framebuffer);
@@ -649,7 +645,7 @@ TEST_F(GameGL, TheCardFitsWholeBesideTheHeartsAndTheTextGrowsWithTheWindow) {
             << size.x << "x" << size.y;
         EXPECT_TRUE(low.x >= 176 || low.y >= 64) << size.x << "x" << size.y;
     }
-    EXPECT_GE(lineHeights[3], 3 * lineHeights[2]);
+    EXPECT_GE(lineHeights[2], 3 * lineHeights[1]);
     glClearColor(0.0f, 1.0f, 1.0f, 0.0f);
 }
 
@@ -786,22 +782,18 @@ TEST_F(GameGL, EnterAfterTheLossStartsANewRoundFromTheStart) {
     EXPECT_EQ(asteroids->shower->elapsedTime, deltaTime);
 
     // The whole shower fallen: the game goes on, or with on-screen messages the round is survived.
-    AsteroidShower& shower = *asteroids->shower;
-    ASSERT_FALSE(shower.asteroidList.empty());
-    shower.elapsedTime = 1e9;
-    for (Asteroid& rock : shower.asteroidList) {
-        rock.released = true;
-        rock.impacted = true;
+    asteroids->shower->elapsedTime = 1e9;
+    for (Asteroid& rock : asteroids->shower->asteroidList) {
+        rock.released = rock.impacted = true;
     }
-    testing::internal::CaptureStdout();
-    renderFrame();
-    renderFrame();
-    EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
+    const auto twoFramesPrint = [] {
+        testing::internal::CaptureStdout();
+        renderFrame();
+        renderFrame();
+        return testing::internal::GetCapturedStdout();
+    };
+    EXPECT_EQ(twoFramesPrint(), "");
     onScreenMessages = true;
-    testing::internal::CaptureStdout();
-    renderFrame();
-    renderFrame();
-    EXPECT_EQ(testing::internal::GetCapturedStdout(), "You survived! (3 lives remaining)\n");
+    EXPECT_EQ(twoFramesPrint(), "You survived! (3 lives remaining)\n");
     EXPECT_EQ(pressKey(GLFW_KEY_ENTER), "new round\n");
-    EXPECT_FALSE(gameSurvived);
 }
