@@ -30,9 +30,9 @@ void BestTimeStore::read() {
     if (!in) {
         const int error = errno;
         writable = error == ENOENT;
-        return printLine(file.string() + (writable ? " - no best time kept yet"
-                                                   : " - Error: cannot read the best time: " +
-                                                         std::string(std::strerror(error))));
+        return printLine(writable ? "No best time yet; it will be kept in " + file.string()
+                                  : file.string() +
+                                        " - Error: cannot read the best time: " + std::strerror(error));
     }
     for (std::string line; std::getline(in, line);) {
         std::istringstream fields(line);

@@ -27,7 +27,7 @@ TEST(BestTimeStore, KeepsEachShowersBestBetweenRunsNeverLowersItAndLeavesABadFil
     EXPECT_EQ(again.best(3, 2), std::nullopt);
     // Replaced whole through a file beside it, which the rename takes away.
     EXPECT_FALSE(std::filesystem::exists(file.string() + ".new"));
-    EXPECT_EQ(heard, Lines{file.string() + " - no best time kept yet"});
+    EXPECT_EQ(heard, Lines{"No best time yet; it will be kept in " + file.string()});
 
     heard.clear();
     for (const char* corrupt : {"2 3 five\n", "2 3 5.0 more\n", "2 3 -1\n", "2 3 nan\n"}) {
