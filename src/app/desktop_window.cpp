@@ -13,6 +13,13 @@ namespace {
 
 // The sizes the build copies beside the textures.
 constexpr int iconSizes[] = {VELMORA_WINDOW_ICON_SIZES};
+// The largest icon a desktop shows. All icons go to the X server in one property, and one of 2048 x 2048
+// already exceeds the longest request it takes: the window would be lost.
+constexpr int largestIconSide = 256;
+// How long a switch to or from fullscreen may take the window system before another is let through: one
+// that never shows the size asked for (a window manager that keeps another) must not block the key for
+// good.
+constexpr double longestSwitchSeconds = 1.0;
 
 struct IconImage {
     int width = 0;
@@ -20,21 +27,50 @@ struct IconImage {
     std::vector<unsigned char> rgba;
 };
 
-// Where the window stood before it went fullscreen, so that it goes back there; none while the game started
-// fullscreen.
+// Where the window stood before it went fullscreen, so that it goes back there. A game that started
+// fullscreen has only the settings file's size, centred on the monitor when it leaves.
 struct WindowPlace {
     int x = 0;
     int y = 0;
     int width = 0;
     int height = 0;
+    bool centred = true;
 };
 WindowPlace windowedPlace;
+
+// The window system carries a switch out in its own time, and a window manager reports sizes on the way: the
+// fullscreen size still, or a size of its own. Until the window shows the size asked for, the switch is in
+// flight, and neither another switch nor the window's own place is taken.
+struct PendingSwitch {
+    int width = 0;
+    int height = 0;
+    double askedAt = 0.0;
+    bool inFlight = false;
+};
+PendingSwitch pendingSwitch;
+
+void askForWindowMode(GLFWmonitor* monitor, const WindowPlace& place, int refreshRate) {
+    pendingSwitch = {place.width, place.height, glfwGetTime(), true};
+    glfwSetWindowMonitor(window, monitor, place.x, place.y, place.width, place.height, refreshRate);
+}
+
+bool switchInFlight() {
+    if (!pendingSwitch.inFlight) {
+        return false;
+    }
+    int width = 0;
+    int height = 0;
+    glfwGetWindowSize(window, &width, &height);
+    pendingSwitch.inFlight = (width != pendingSwitch.width || height != pendingSwitch.height) &&
+                             glfwGetTime() - pendingSwitch.askedAt < longestSwitchSeconds;
+    return pendingSwitch.inFlight;
+}
 
 // GLFW takes RGBA rows from the top; the icon is opaque RGB, so every pixel gets a full alpha.
 IconImage loadIcon(int size) {
     IconImage icon;
-    const unsigned char* rgb =
-        Texture::loadImage("Textures/Icon" + std::to_string(size) + ".png", icon.width, icon.height);
+    const unsigned char* rgb = Texture::loadImage("Textures/Icon" + std::to_string(size) + ".png",
+                                                  largestIconSide, icon.width, icon.height);
     const size_t pixels = static_cast<size_t>(icon.width) * static_cast<size_t>(icon.height);
     icon.rgba.reserve(4 * pixels);
     for (size_t pixel = 0; pixel < pixels; ++pixel) {
@@ -81,22 +117,21 @@ void enterFullscreen() {
     }
     glfwGetWindowPos(window, &windowedPlace.x, &windowedPlace.y);
     glfwGetWindowSize(window, &windowedPlace.width, &windowedPlace.height);
+    windowedPlace.centred = false;
     // The monitor's own mode: nothing is switched, on the way in or out.
-    glfwSetWindowMonitor(window, monitor, 0, 0, mode->width, mode->height, mode->refreshRate);
+    askForWindowMode(monitor, {0, 0, mode->width, mode->height}, mode->refreshRate);
 }
 
-// A game that started fullscreen has no place to go back to: it gets the set size, centred on its monitor.
 void leaveFullscreen(GLFWmonitor* monitor) {
-    if (windowedPlace.width == 0) {
-        const GLFWvidmode* mode = glfwGetVideoMode(monitor);
+    const GLFWvidmode* mode = glfwGetVideoMode(monitor);
+    if (windowedPlace.centred && mode != nullptr) {
         int left = 0;
         int top = 0;
         glfwGetMonitorPos(monitor, &left, &top);
-        windowedPlace = {left + (mode->width - windowWidth) / 2, top + (mode->height - windowHeight) / 2,
-                         windowWidth, windowHeight};
+        windowedPlace.x = left + (mode->width - windowedPlace.width) / 2;
+        windowedPlace.y = top + (mode->height - windowedPlace.height) / 2;
     }
-    glfwSetWindowMonitor(window, nullptr, windowedPlace.x, windowedPlace.y, windowedPlace.width,
-                         windowedPlace.height, GLFW_DONT_CARE);
+    askForWindowMode(nullptr, windowedPlace, GLFW_DONT_CARE);
 }
 
 } // namespace
@@ -118,7 +153,14 @@ void setWindowIcon() {
     glfwSetWindowIcon(window, static_cast<int>(images.size()), images.data());
 }
 
+void keepWindowedSize(int width, int height) {
+    windowedPlace = {0, 0, width, height, true};
+}
+
 void toggleFullscreen() {
+    if (switchInFlight()) {
+        return;
+    }
     GLFWmonitor* monitor = glfwGetWindowMonitor(window);
     if (monitor == nullptr) {
         enterFullscreen();

@@ -9,7 +9,12 @@ namespace Velmora {
 void nameWindowClass();
 // The icon the build draws, in the sizes a desktop picks from; needs the image library initialised.
 void setWindowIcon();
-// Between the window and fullscreen on the monitor the window is on, at that monitor's current mode.
+// The size the window takes when a game that started fullscreen leaves it, centred on its monitor: the
+// settings file's, never the fullscreen size the window reports meanwhile.
+void keepWindowedSize(int width, int height);
+// Between the window and fullscreen on the monitor the window is on, at that monitor's current mode. Back
+// in a window, it takes the place and size it had before; a press while the last switch is still under way
+// is ignored.
 void toggleFullscreen();
 
 } // namespace Velmora

@@ -11,6 +11,7 @@
 #include "app/launch_options.hpp"
 #include "platform/console.hpp"
 #include "platform/console_backlog.hpp"
+#include "platform/lost_display.hpp"
 #include "platform/sound.hpp"
 
 #include <GL/glew.h>
@@ -53,6 +54,7 @@ void runFrames() {
         deltaTime = now - previousFrameTime;
         previousFrameTime = now;
         ConsoleBacklog::standardOutput().drain();
+        endGameOnLostDisplay();
         glfwPollEvents();
         const InputActions pad = gamepad.poll(steeringFrozen(), deltaTime);
         gamepadPlaying = gamepad.playing();

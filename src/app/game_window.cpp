@@ -79,6 +79,7 @@ void openWindow(const LaunchOptions& options) {
     if (window == nullptr) {
         failToOpenWindow();
     }
+    keepWindowedSize(windowWidth, windowHeight);
     glfwMakeContextCurrent(window);
     // One frame a refresh: a fast machine would otherwise draw thousands of frames a second nobody sees, on a
     // driver whose default is not to wait. The driver's own switch still turns this off.

@@ -2,11 +2,11 @@
 
 #include "app/settings_files.hpp"
 #include "platform/console.hpp"
+#include "platform/data_file.hpp"
 #include "world/asteroid_shower.hpp"
 
 #include <algorithm>
 #include <cstdlib>
-#include <filesystem>
 #include <fstream>
 #include <limits>
 #include <string>
@@ -14,16 +14,15 @@
 namespace Velmora {
 namespace {
 
+// No value of these files needs more: a longer line is a file of something else, and is refused before it is
+// read whole into memory.
+constexpr std::size_t longestLine = 256;
+
 // The files hold one value per line, in a fixed order, with no keys and no defaults.
 class ConfigLines {
 public:
-    explicit ConfigLines(const std::string& path) : path(path) {
-        // The kind is checked before the file is opened: opening a FIFO waits for a writer, and a device
-        // may never end. A missing file would otherwise read as empty lines and blame line 1.
-        std::error_code error;
-        if (std::filesystem::is_regular_file(path, error)) {
-            file.open(path);
-        }
+    // A missing file would otherwise read as empty lines and blame line 1.
+    explicit ConfigLines(const std::string& path) : path(path), file(openDataFile(path)) {
         if (!file.is_open()) {
             fatalError("Failed to open configuration file: " + path);
         }
@@ -37,7 +36,12 @@ public:
             fatalError(lineError("no line"));
         }
         std::string line;
-        std::getline(file, line);
+        for (int c = file.get(); c != std::ifstream::traits_type::eof() && c != '\n'; c = file.get()) {
+            if (line.size() == longestLine) {
+                fatalError(lineError("longer than " + std::to_string(longestLine) + " characters"));
+            }
+            line.push_back(static_cast<char>(c));
+        }
         return line;
     }
 

@@ -1,5 +1,7 @@
 #include "platform/audio_output.hpp"
 
+#include "platform/data_file.hpp"
+
 #include <cstdio>
 #include <fcntl.h>
 #include <sndfile.h>
@@ -16,6 +18,9 @@ struct DecodedSound {
 };
 
 bool decodeWav(const std::string& path, DecodedSound& sound) {
+    if (!isDataFile(path)) {
+        return false;
+    }
     SF_INFO info{};
     SNDFILE* file = sf_open(path.c_str(), SFM_READ, &info);
     if (file == nullptr) {

@@ -1,8 +1,6 @@
 #include "platform/console_backlog.hpp"
 
-#include <cerrno>
 #include <chrono>
-#include <fcntl.h>
 #include <thread>
 #include <unistd.h>
 
@@ -75,28 +73,6 @@ bool ConsoleBacklog::writeDroppedCount() {
     }
     dropped = 0;
     return true;
-}
-
-std::size_t ConsoleBacklog::writeWithoutWaiting(const char* text, std::size_t length) const {
-    // The open output is often shared with the shell and other programs, so it is non-blocking only for the
-    // moment of this write and left in the mode it was found in.
-    const int mode = fcntl(descriptor, F_GETFL);
-    const bool switchMode = mode != -1 && (mode & O_NONBLOCK) == 0;
-    if (switchMode) {
-        fcntl(descriptor, F_SETFL, mode | O_NONBLOCK);
-    }
-    ssize_t written = 0;
-    do {
-        written = write(descriptor, text, length);
-    } while (written == -1 && errno == EINTR);
-    const int error = errno;
-    if (switchMode) {
-        fcntl(descriptor, F_SETFL, mode);
-    }
-    if (written >= 0) {
-        return static_cast<std::size_t>(written);
-    }
-    return error == EAGAIN || error == EWOULDBLOCK ? 0 : length;
 }
 
 } // namespace Velmora

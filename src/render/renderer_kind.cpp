@@ -1,11 +1,12 @@
 #include "render/renderer_kind.hpp"
 
+#include "platform/console.hpp"
+
 #include <GL/glew.h>
 #include <algorithm>
 #include <array>
 #include <cctype>
 #include <cstdlib>
-#include <cstring>
 
 namespace Velmora {
 namespace {
@@ -26,12 +27,23 @@ bool holdsWord(const std::string& text, const std::string& word) {
     return false;
 }
 
+std::string lowerCase(std::string text) {
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](char c) { return static_cast<char>(std::tolower(static_cast<unsigned char>(c))); });
+    return text;
+}
+
+std::string trimmed(const std::string& text) {
+    const auto isSpace = [](char c) { return std::isspace(static_cast<unsigned char>(c)) != 0; };
+    const auto first = std::find_if_not(text.begin(), text.end(), isSpace);
+    const auto last = std::find_if_not(text.rbegin(), text.rend(), isSpace).base();
+    return first < last ? std::string(first, last) : std::string();
+}
+
 } // namespace
 
 RendererKind rendererKindOf(const std::string& rendererName) {
-    std::string name = rendererName;
-    std::transform(name.begin(), name.end(), name.begin(),
-                   [](char c) { return static_cast<char>(std::tolower(static_cast<unsigned char>(c))); });
+    const std::string name = lowerCase(rendererName);
     constexpr std::array<const char*, 7> softwareNames = {
         "llvmpipe", "softpipe", "swrast", "software", "lavapipe", "swiftshader", "basic render driver"};
     const bool software =
@@ -42,11 +54,15 @@ RendererKind rendererKindOf(const std::string& rendererName) {
 }
 
 RendererKind chosenRendererKind(const char* override, const std::string& rendererName) {
-    if (override != nullptr && std::strcmp(override, "software") == 0) {
+    const std::string word = override != nullptr ? lowerCase(trimmed(override)) : "";
+    if (word == "software") {
         return RendererKind::Software;
     }
-    if (override != nullptr && std::strcmp(override, "hardware") == 0) {
+    if (word == "hardware") {
         return RendererKind::Hardware;
+    }
+    if (override != nullptr && *override != '\0') {
+        printLine("VELMORA_RENDERER must be 'software' or 'hardware'; the renderer's name decides instead");
     }
     return rendererKindOf(rendererName);
 }

@@ -15,8 +15,9 @@ enum class RendererKind { Software, Hardware };
 // Render Driver)"); hardware for every other name, a bare "virgl" included: its host draws on whatever card
 // it has, and a read-back there crosses the virtual machine's boundary as well.
 RendererKind rendererKindOf(const std::string& rendererName);
-// "software" or "hardware" as the override names it, else the kind the name gives: for a player whose driver
-// is misjudged, and for tests.
+// "software" or "hardware" as the override names it, in any case and with spaces around, else the kind the
+// name gives: for a player whose driver is misjudged, and for tests. Any other override that is not empty is
+// named as ignored in one line.
 RendererKind chosenRendererKind(const char* override, const std::string& rendererName);
 // The current context's kind, with VELMORA_RENDERER as its override.
 RendererKind currentRendererKind();

@@ -2,13 +2,13 @@
 
 #include "math/frustum.hpp"
 #include "platform/console.hpp"
+#include "platform/data_file.hpp"
 #include "render/gl_uniforms.hpp"
 #include "render/shadow_map.hpp"
 
 #include <assimp/Importer.hpp>
 #include <assimp/postprocess.h>
 #include <assimp/scene.h>
-#include <fstream>
 #include <utility>
 
 namespace Velmora::Scene {
@@ -61,7 +61,7 @@ SceneObject::SceneObject(const glm::mat4& initialModelMatrix, Shader* ownProgram
 
 const aiScene* SceneObject::importObj(const std::string& path) {
     static Assimp::Importer importer;
-    if (!std::ifstream(path).good()) {
+    if (!isDataFile(path)) {
         printLine("Could not open file: " + path);
         return nullptr;
     }

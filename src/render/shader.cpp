@@ -1,8 +1,8 @@
 #include "render/shader.hpp"
 
 #include "platform/console.hpp"
+#include "platform/data_file.hpp"
 
-#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <vector>
@@ -37,9 +37,8 @@ Shader::Shader(const std::string& vertexPath, const std::string& fragmentPath) {
 }
 
 GlShader Shader::loadShader(const std::string& path, GLenum type) {
-    std::ifstream file(path, std::ios::binary);
-    // A folder opens as a stream on Linux but cannot be read; it counts as a file that failed to open.
-    if (!file.good() || !std::filesystem::is_regular_file(path)) {
+    std::ifstream file = openDataFile(path, std::ios::binary);
+    if (!file.is_open()) {
         fatalError("Failed to open shader file: " + path);
     }
     const std::string source = readWholeFile(file);

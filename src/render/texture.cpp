@@ -1,6 +1,7 @@
 #include "render/texture.hpp"
 
 #include "platform/console.hpp"
+#include "platform/data_file.hpp"
 
 #include <IL/il.h>
 #include <algorithm>
@@ -8,6 +9,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <system_error>
 
 namespace Velmora {
 namespace {
@@ -21,14 +23,6 @@ uint32_t bigEndian32(const unsigned char* bytes) {
 // A PNG with more chunks than this is no texture of ours: a long run of empty chunks, such as a signature
 // followed by gigabytes of zeros, would otherwise be walked 12 bytes at a time.
 constexpr int mostChunksWalked = 1 << 16;
-
-// A folder, a device or a pipe is no image file: reading a folder fails in ways DevIL does not report, and
-// /dev/zero or /dev/urandom never end.
-bool isNonRegularFile(const std::string& path) {
-    std::error_code unknown;
-    const std::filesystem::file_status status = std::filesystem::status(path, unknown);
-    return std::filesystem::exists(status) && !std::filesystem::is_regular_file(status);
-}
 
 // DevIL reads on past the end of a cut-off PNG without ever stopping, so a PNG must show all its chunks, up
 // to the closing IEND, before it is handed over. Only the chunk headers are read, up to the file's size when
@@ -63,15 +57,37 @@ bool isCutOffPng(const std::string& path) {
     return true;
 }
 
-// The code DevIL would have left had it been trusted with a file it cannot read safely, or IL_NO_ERROR.
-ILenum refusedFileCode(const std::string& path) {
-    if (isNonRegularFile(path)) {
+// The larger side a PNG's header gives, or 0 for a file that does not start as a PNG: the header is read
+// before anything is decoded, so that an image too large to use costs neither the time nor the memory of its
+// pixels.
+uint64_t largestPngSide(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    unsigned char header[24];
+    if (!file.read(reinterpret_cast<char*>(header), sizeof(header)) ||
+        !std::equal(std::begin(pngSignature), std::end(pngSignature), header) ||
+        !std::equal(header + 12, header + 16, "IHDR")) {
+        return 0;
+    }
+    return std::max(bigEndian32(header + 16), bigEndian32(header + 20));
+}
+
+// The code DevIL would have left had it been trusted with a file it cannot read safely or an image the game
+// cannot use, or IL_NO_ERROR.
+ILenum refusedFileCode(const std::string& path, int largestSide) {
+    if (!isDataFile(path)) {
         return IL_COULD_NOT_OPEN_FILE;
     }
     if (isCutOffPng(path)) {
         return IL_FILE_READ_ERROR;
     }
+    if (largestPngSide(path) > static_cast<uint64_t>(largestSide)) {
+        return IL_ILLEGAL_FILE_VALUE;
+    }
     return IL_NO_ERROR;
+}
+
+[[noreturn]] void refuseImage(const std::string& path, ILenum code) {
+    fatalError("Failed to load texture! - " + path, "Error-code(s):\n" + std::to_string(code));
 }
 
 std::string pendingImageErrors() {
@@ -88,9 +104,10 @@ Texture::Texture(const std::string& path) : id(GlTexture::generate()) {
     glActiveTexture(GL_TEXTURE0);
     glBindTexture(GL_TEXTURE_2D, id);
 
-    int width = 0;
-    int height = 0;
-    const unsigned char* pixels = loadImage(path, width, height);
+    // The driver's limit: a larger image would be refused by glTexImage2D, leaving an empty texture.
+    GLint largestSide = 0;
+    glGetIntegerv(GL_MAX_TEXTURE_SIZE, &largestSide);
+    const unsigned char* pixels = loadImage(path, largestSide, width, height);
     // Rows are tightly packed RGB; the default alignment of 4 would skew images whose width is not a multiple
     // of 4.
     glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
@@ -101,13 +118,13 @@ Texture::Texture(const std::string& path) : id(GlTexture::generate()) {
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
 }
 
-const unsigned char* Texture::loadImage(const std::string& path, int& width, int& height) {
+const unsigned char* Texture::loadImage(const std::string& path, int largestSide, int& width, int& height) {
     ILuint image = 0;
     ilGenImages(1, &image);
     ilBindImage(image);
-    const ILenum refused = refusedFileCode(path);
+    const ILenum refused = refusedFileCode(path, largestSide);
     if (refused != IL_NO_ERROR) {
-        fatalError("Failed to load texture! - " + path, "Error-code(s):\n" + std::to_string(refused));
+        refuseImage(path, refused);
     }
     if (ilLoadImage(path.c_str()) == IL_FALSE) {
         fatalError("Failed to load texture! - " + path, pendingImageErrors());
@@ -117,6 +134,10 @@ const unsigned char* Texture::loadImage(const std::string& path, int& width, int
     }
     width = ilGetInteger(IL_IMAGE_WIDTH);
     height = ilGetInteger(IL_IMAGE_HEIGHT);
+    // Formats other than PNG show their size only once decoded.
+    if (width > largestSide || height > largestSide) {
+        refuseImage(path, IL_ILLEGAL_FILE_VALUE);
+    }
     return ilGetData();
 }
 

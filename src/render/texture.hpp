@@ -15,10 +15,13 @@ public:
     Texture& operator=(const Texture&) = delete;
 
     // Decodes the file into DevIL's store, bound as its current image, and returns its RGB bytes, which
-    // belong to DevIL; ends the program on a file it cannot decode. It needs no GL context.
-    static const unsigned char* loadImage(const std::string& path, int& width, int& height);
+    // belong to DevIL; ends the program on a file it cannot decode or an image wider or taller than
+    // largestSide. It needs no GL context.
+    static const unsigned char* loadImage(const std::string& path, int largestSide, int& width, int& height);
 
     GlTexture id;
+    int width = 0;
+    int height = 0;
 };
 
 } // namespace Velmora

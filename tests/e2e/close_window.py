@@ -1,5 +1,6 @@
 #!/usr/bin/env python3
-"""Asks an X window to close the way a window manager's close button does (WM_DELETE_WINDOW)."""
+"""Asks an X window to close the way a window manager's close button does (WM_DELETE_WINDOW), or, given
+"destroy" after the window, destroys it the way another client can, without asking."""
 import ctypes
 import sys
 
@@ -34,6 +35,11 @@ def main():
     display = xlib.XOpenDisplay(None)
     if not display:
         sys.exit("no X display")
+    if sys.argv[2:] == ["destroy"]:
+        xlib.XDestroyWindow.argtypes = [ctypes.c_void_p, ctypes.c_ulong]
+        xlib.XDestroyWindow(display, window)
+        xlib.XFlush(display)
+        return
     event = XEvent()
     event.message.type = CLIENT_MESSAGE
     event.message.window = window

@@ -25,16 +25,27 @@ CASE="width of letters"
 prepare_game; printf 'false\nwide\n600\n' >"$GAME_DIR/Config/fullscreenConfig.txt"; run_game
 expect_status 255; expect_output "Failed to open window!"
 
-# Negative, wrapped past the int range (a 1 MB line of digits too), or beyond the largest side: GLFW and the X
-# libraries would abort on these instead of refusing them.
+# Negative, wrapped past the int range, or beyond the largest side: GLFW and the X libraries would abort on these
+# instead of refusing them.
 prepare_game
-digits="$(head -c 1000000 /dev/zero | tr '\0' 7)"
-for size in "false 800 -1" "false -5 600" "true 800 -1" "false 2147483648 600" "false 800 $digits" \
+for size in "false 800 -1" "false -5 600" "true 800 -1" "false 2147483648 600" "false 800 99999999999999999999" \
   "false 16385 100" "false 32767 32767" "false 2147483647 2147483647"; do
   CASE="window size ${size:0:30}"
   printf '%s\n' $size >"$GAME_DIR/Config/fullscreenConfig.txt"; run_game
   expect_status 255; expect_output "Failed to open window!"
 done
+
+# A line far longer than any value, of digits or a gigabyte of nothing, is refused before it is read whole.
+CASE="settings line of a million digits"
+prepare_game; { printf 'false\n800\n'; head -c 1000000 /dev/zero | tr '\0' 7; } >"$GAME_DIR/Config/fullscreenConfig.txt"
+run_game
+expect_status 255
+expect_output "Config/fullscreenConfig.txt - Error occurred while reading line 3: - longer than 256 characters"
+CASE="sparse settings file of a gigabyte"
+prepare_game; rm "$GAME_DIR/Config/asteroidSpawnerConfig.txt"; truncate -s 1G "$GAME_DIR/Config/asteroidSpawnerConfig.txt"
+run_game
+expect_status 255
+expect_output "Config/asteroidSpawnerConfig.txt - Error occurred while reading line 1: - longer than 256 characters"
 
 CASE="the largest window side still opens"
 prepare_game; printf 'false\n16384\n16\n' >"$GAME_DIR/Config/fullscreenConfig.txt"
@@ -50,6 +61,34 @@ expect_status 255; expect_first_lines "Failed to compile shader: Shaders/ScreenQ
 CASE="missing shader file"
 prepare_game; rm "$GAME_DIR/Shaders/ShadowMapping.vert"; run_game
 expect_status 255; expect_output "Failed to open shader file: Shaders/ShadowMapping.vert"
+
+# A FIFO would wait for a writer for ever with the window open: every data file is refused unless it is a regular
+# file.
+for file in Shaders/ShadowMapping.frag SceneObjects/Planet.obj; do
+  CASE="FIFO in place of $file"
+  prepare_game; rm "$GAME_DIR/$file"; mkfifo "$GAME_DIR/$file"; run_game
+  expect_status 255; grep -qx "Failed to \(open shader file\|read .obj - file\): $file" "$OUTPUT" || fail "$CASE"
+done
+
+# A FIFO, cell sizes that overflow the layout, and cells past the atlas's edges (it is 128 x 119 in cells of 8 x 17).
+prepare_game
+table="$(tail -n +2 "$GAME_DIR/Textures/FontAtlas.txt")"
+for head in "FIFO" "8 2147483647 16" "0 17 16" "300 17 16" "8 17 17" "8 34 16"; do
+  CASE="glyph table $head"
+  rm -f "$GAME_DIR/Textures/FontAtlas.txt"
+  if [ "$head" = FIFO ]; then
+    mkfifo "$GAME_DIR/Textures/FontAtlas.txt"
+  else
+    printf '%s\n%s\n' "$head" "$table" >"$GAME_DIR/Textures/FontAtlas.txt"
+  fi
+  run_game
+  expect_status 255; expect_output "Failed to load glyph table! - Textures/FontAtlas.txt"
+done
+
+# Desktops show icons up to 256 x 256; one of 2048 x 2048 exceeds the longest request the X server takes.
+CASE="window icon larger than 256 x 256"
+prepare_game; convert -size 257x257 xc:red "png24:$GAME_DIR/Textures/Icon64.png"; run_game
+expect_status 255; expect_first_lines "Failed to load texture! - Textures/Icon64.png" "Error-code(s):"
 
 CASE="empty mesh file"
 prepare_game; : >"$GAME_DIR/SceneObjects/Screen_Quad.obj"; run_game
@@ -106,5 +145,26 @@ prepare_game
 start_game launch_into_deaf_reader
 tap_keys_and_quit F2 F7 F3
 expect_status 0
+
+# The window destroyed by another client, or the connection to the X server cut: one line of the game's own, no
+# lines of the X library.
+for way in destroy xkill; do
+  CASE="display lost by $way"
+  prepare_game
+  start_game
+  press_key F10 0.1
+  wait_for_line "deactivate sun-movement"
+  [ "$way" = destroy ] && python3 "$(dirname "$0")/close_window.py" "$WINDOW_ID" destroy
+  [ "$way" = xkill ] && xkill -id "$WINDOW_ID" >/dev/null
+  wait_for_exit 30
+  expect_status 255; expect_output "deactivate sun-movement" "Lost the display!"
+  ! grep -q "X Error\|X connection\|XIO" "$ERRORS" || fail "$CASE: the X library's lines on standard error"
+done
+
+# Standard output is shared with the shell: a signal in the middle of a write must find its mode as it was.
+CASE="signal during a write"
+output_mode="$( { env -u DISPLAY strace -f -o /dev/null -e trace=write -e inject=write:signal=SIGTERM \
+  "$GAME_DIR/velmora" </dev/null 2>/dev/null; sed -n 's/^flags:\t*//p' /proc/self/fdinfo/1; } 2>/dev/null | tail -n 1)"
+[ $((8#$output_mode & 8#4000)) -eq 0 ] || fail "$CASE: standard output left non-blocking ($output_mode)"
 
 finish

@@ -1,7 +1,12 @@
 #!/usr/bin/env bash
 # Real key presses reach the game: every toggle prints its exact line in order, and walking changes the picture.
-# Under a window manager, minimising pauses the game, and Alt+Enter switches fullscreen without starting the shower.
+# Under a window manager, minimising pauses the game, and Alt+Enter switches fullscreen without starting the shower
+# and back to the window's own place, however fast it is pressed.
 source "$(dirname "$0")/lib.sh"
+
+launch_fullscreen() {
+  exec "$GAME_DIR/velmora" --fullscreen </dev/null >"$OUTPUT" 2>"$ERRORS"
+}
 
 CASE="toggle keys print their lines in order"
 prepare_game
@@ -69,6 +74,18 @@ press_key Escape 0.1
 wait_for_exit 30
 expect_status 0
 
+# Started fullscreen, the window it leaves for is the settings file's size, centred, never the fullscreen size.
+CASE="a game started fullscreen leaves it for the settings file's size"
+prepare_game
+start_game launch_fullscreen
+press_key F10 0.1
+wait_for_line "deactivate sun-movement"
+wait_for_place "0,0 1920x1080 " || fail "$CASE: not fullscreen but $(window_place)"
+press_alt_enter
+wait_for_place "320,180 1280x720 " || fail "$CASE: not centred at 1280x720 but $(window_place)"
+tap_keys_and_quit
+expect_status 0
+
 CASE="Alt+Enter switches to fullscreen and back without starting the shower; minimising pauses until Space"
 start_window_manager
 prepare_game
@@ -76,14 +93,10 @@ printf '500\n60\n' >"$GAME_DIR/Config/asteroidSpawnerConfig.txt"
 start_game
 press_key F7 0.1
 wait_for_line "start printing number of rendered objects"
-windowed="$(xdotool getwindowgeometry "$WINDOW_ID" | grep Geometry)"
-for expected in "  Geometry: 1920x1080" "$windowed"; do
-  xdotool windowfocus --sync "$WINDOW_ID" keydown alt keydown Return sleep 0.3 keyup Return keyup alt
-  for _ in $(seq 100); do
-    [ "$(xdotool getwindowgeometry "$WINDOW_ID" | grep Geometry)" == "$expected" ] && continue 2
-    sleep 0.1
-  done
-  fail "$CASE: not $expected"
+windowed="$(window_place)"
+for expected in "0,0 1920x1080 " "$windowed"; do
+  press_alt_enter
+  wait_for_place "$expected" 10 || fail "$CASE: not $expected but $(window_place)"
 done
 # Shown again, the game waits for Space; minimised while paused, it stays paused.
 xdotool windowminimize --sync "$WINDOW_ID"
@@ -102,5 +115,21 @@ expect_status 0
 [ "$(grep -v '^Number of rendered objects: ' "$OUTPUT" | tr '\n' ,)" == \
   "start printing number of rendered objects,pause game,continue game,pause game," ] || fail "$CASE: lines"
 [ "$(largest_count_after "start printing number of rendered objects")" -lt 50 ] || fail "$CASE: the shower started"
+
+# Presses faster than the window manager switches: however many it took, the window comes back to its own place.
+CASE="a burst of Alt+Enter presses keeps the window's place"
+prepare_game
+start_game
+press_key F10 0.1
+wait_for_line "deactivate sun-movement"
+windowed="$(window_place)"
+xdotool windowfocus --sync "$WINDOW_ID" key --delay 30 --repeat 10 alt+Return
+for _ in 1 2 3; do
+  wait_for_place "$windowed" 3 && break
+  press_alt_enter
+done
+[ "$(window_place)" == "$windowed" ] || fail "$CASE: not $windowed but $(window_place)"
+tap_keys_and_quit
+expect_status 0
 
 finish

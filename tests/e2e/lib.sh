@@ -128,6 +128,25 @@ wait_for_line() {
   fail "$CASE: no line '$1'"
 }
 
+# The window's position and size as the X server has them, on one line.
+window_place() {
+  xdotool getwindowgeometry "$WINDOW_ID" | sed -n 's/^ *\(Position\|Geometry\): \([0-9x,]*\).*/\2/p' | tr '\n' ' '
+}
+
+# Waits up to the given seconds (5 by default) for the window to take the given place; false if it never does.
+wait_for_place() {
+  for _ in $(seq $((${2:-5} * 10))); do
+    [ "$(window_place)" == "$1" ] && return 0
+    sleep 0.1
+  done
+  return 1
+}
+
+# Alt+Enter, held the way a player presses it.
+press_alt_enter() {
+  xdotool windowfocus --sync "$WINDOW_ID" keydown alt keydown Return sleep 0.3 keyup Return keyup alt
+}
+
 # A window manager, for the cases that iconify a window or put it fullscreen the way desktops do.
 start_window_manager() {
   openbox >/dev/null 2>&1 &

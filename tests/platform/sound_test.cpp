@@ -10,6 +10,7 @@
 #include <fstream>
 #include <gtest/gtest.h>
 #include <sndfile.h>
+#include <sys/stat.h>
 #include <thread>
 #include <unistd.h>
 #include <vector>
@@ -122,9 +123,12 @@ TEST_F(SoundTest, NewSoundCutsOffTheOldAndUnreadableFilesChangeNothing) {
     EXPECT_LT(cut.seconds, 0.2);
 
     folder.writeFile("Sounds/Broken.wav", "RIFF....WAVE");
+    // A FIFO would wait for a writer for ever in the middle of a frame.
+    ASSERT_EQ(mkfifo("Sounds/Pipe.wav", 0600), 0);
     const Heard kept = hear(
         [] {
             playSound("Sounds/Metal.wav"), playSound("Sounds/Missing.wav"), playSound("Sounds/Broken.wav");
+            playSound("Sounds/Pipe.wav");
         },
         0.35);
     EXPECT_NEAR(kept.frequency, 1500.0, 60.0);

@@ -1,6 +1,10 @@
 #include "render/renderer_kind.hpp"
 
+#include "platform/console.hpp"
+
 #include <gtest/gtest.h>
+#include <string>
+#include <vector>
 
 namespace Velmora {
 namespace {
@@ -22,14 +26,24 @@ TEST(RendererKindTest, CpuRasterizersAreSoftwareWhateverWrapsThem) {
     }
 }
 
-TEST(RendererKindTest, OverrideNamesEitherKindAndAnythingElseLeavesTheName) {
-    EXPECT_EQ(chosenRendererKind("hardware", "llvmpipe (LLVM 15.0.6, 256 bits)"), RendererKind::Hardware);
-    EXPECT_EQ(chosenRendererKind("software", "NVIDIA GeForce RTX 3060/PCIe/SSE2"), RendererKind::Software);
-    for (const char* other : {"Hardware", "gpu", ""}) {
+TEST(RendererKindTest, OverrideNamesEitherKindInAnyCaseAndAnythingElseIsSaidAndLeavesTheName) {
+    std::vector<std::string> lines;
+    setLineListener([&](const std::string& line) { lines.push_back(line); });
+    EXPECT_EQ(chosenRendererKind("Hardware", "llvmpipe (LLVM 15.0.6, 256 bits)"), RendererKind::Hardware);
+    EXPECT_EQ(chosenRendererKind(" hardware\t", "llvmpipe (LLVM 15.0.6, 256 bits)"), RendererKind::Hardware);
+    EXPECT_EQ(chosenRendererKind("SOFTWARE ", "NVIDIA GeForce RTX 3060/PCIe/SSE2"), RendererKind::Software);
+    EXPECT_EQ(chosenRendererKind("", "llvmpipe (LLVM 15.0.6, 256 bits)"), RendererKind::Software);
+    EXPECT_EQ(chosenRendererKind(nullptr, "NVIDIA GeForce RTX 3060/PCIe/SSE2"), RendererKind::Hardware);
+    EXPECT_TRUE(lines.empty());
+    for (const char* other : {"gpu", "hard ware", " "}) {
         EXPECT_EQ(chosenRendererKind(other, "llvmpipe (LLVM 15.0.6, 256 bits)"), RendererKind::Software)
             << other;
     }
-    EXPECT_EQ(chosenRendererKind(nullptr, "NVIDIA GeForce RTX 3060/PCIe/SSE2"), RendererKind::Hardware);
+    setLineListener(nullptr);
+    EXPECT_EQ(
+        lines,
+        std::vector<std::string>(
+            3, "VELMORA_RENDERER must be 'software' or 'hardware'; the renderer's name decides instead"));
 }
 
 } // namespace

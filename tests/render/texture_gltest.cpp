@@ -142,6 +142,11 @@ TEST(TextureGLDeathTest, UnreadableFilesEndWithTheLoadMessageAndErrorCodes) {
     std::filesystem::create_symlink("/dev/urandom", "noise.png");
     folder.writeFile("hollow.png", "\x89PNG\r\n\x1a\n");
     std::filesystem::resize_file("hollow.png", uintmax_t{64} << 30);
+    // A whole image one texel wider than the driver takes: GL would leave the texture empty.
+    GLint largestSide = 0;
+    glGetIntegerv(GL_MAX_TEXTURE_SIZE, &largestSide);
+    TestSupport::savePng("wide.png", std::vector<unsigned char>(3 * (largestSide + 1), 200), largestSide + 1,
+                         1);
 
     expectLoadFailure("missing.png");
     expectLoadFailure("truncated-header.png");
@@ -150,6 +155,7 @@ TEST(TextureGLDeathTest, UnreadableFilesEndWithTheLoadMessageAndErrorCodes) {
     expectLoadFailure("pipe.png");
     expectLoadFailure("noise.png");
     expectLoadFailure("hollow.png");
+    expectLoadFailure("wide.png");
 }
 
 } // namespace

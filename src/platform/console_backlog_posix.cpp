@@ -1,0 +1,36 @@
+#include "platform/console_backlog.hpp"
+
+#include <algorithm>
+#include <cerrno>
+#include <climits>
+#include <poll.h>
+#include <unistd.h>
+
+namespace Velmora {
+
+// The output is often shared with the shell and other programs, so its mode is never touched: a signal
+// between a switch and its undoing would leave the terminal non-blocking for them. A descriptor that polls
+// ready takes at least PIPE_BUF bytes of a pipe at once, and a write of that much never waits for more room.
+std::size_t ConsoleBacklog::writeWithoutWaiting(const char* text, std::size_t length) const {
+    pollfd ready{descriptor, POLLOUT, 0};
+    int polled = 0;
+    do {
+        polled = poll(&ready, 1, 0);
+    } while (polled == -1 && errno == EINTR);
+    if (polled == 0) {
+        return 0;
+    }
+    if (polled == -1 || (ready.revents & POLLOUT) == 0) {
+        return length;
+    }
+    ssize_t written = 0;
+    do {
+        written = write(descriptor, text, std::min<std::size_t>(length, PIPE_BUF));
+    } while (written == -1 && errno == EINTR);
+    if (written >= 0) {
+        return static_cast<std::size_t>(written);
+    }
+    return errno == EAGAIN || errno == EWOULDBLOCK ? 0 : length;
+}
+
+} // namespace Velmora

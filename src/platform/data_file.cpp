@@ -1,0 +1,21 @@
+#include "platform/data_file.hpp"
+
+#include <filesystem>
+#include <system_error>
+
+namespace Velmora {
+
+bool isDataFile(const std::string& path) {
+    std::error_code unknown;
+    return std::filesystem::is_regular_file(path, unknown);
+}
+
+std::ifstream openDataFile(const std::string& path, std::ios::openmode mode) {
+    std::ifstream file;
+    if (isDataFile(path)) {
+        file.open(path, mode);
+    }
+    return file;
+}
+
+} // namespace Velmora
