@@ -46,7 +46,6 @@ void runFrames() {
     GlfwGamepadSource gamepadSource;
     GamepadInput gamepad(gamepadSource);
     double previousFrameTime = 0.0;
-    bool running = true;
     bool shown = false;
     deltaTime = 0.0;
     while (glfwWindowShouldClose(window) == GLFW_FALSE) {
@@ -58,11 +57,8 @@ void runFrames() {
         glfwPollEvents();
         const InputActions pad = gamepad.poll(steeringFrozen(), deltaTime);
         gamepadPlaying = gamepad.playing();
-        processGamepad(pad);
+        applyPresses(pad);
         advanceGame(deltaTime, pad);
-        if (glfwGetKey(window, GLFW_KEY_ESCAPE) == GLFW_PRESS || pad.quit) {
-            running = false;
-        }
         renderGame();
         glfwSwapBuffers(window);
         // A window opened hidden shows with its first picture; later, only the player hides or shows it.
@@ -71,9 +67,6 @@ void runFrames() {
             shown = true;
         }
         reportGlError();
-        if (!running) {
-            break;
-        }
     }
 }
 

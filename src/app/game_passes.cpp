@@ -1,5 +1,6 @@
 #include "app/game_passes.hpp"
 
+#include "app/game_round.hpp"
 #include "app/game_state.hpp"
 #include "app/game_window.hpp"
 #include "app/input.hpp"
@@ -50,12 +51,6 @@ void setFixedGlState() {
     glCullFace(GL_BACK);
     glEnable(GL_BLEND);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-}
-
-// On the +z axis, not yet turned to the player.
-void placeCameraAtStart() {
-    camera->worldTransform = glm::mat4(1.0f);
-    camera->worldTransform[3] = glm::vec4(0.0f, 0.0f, Camera::startDistance, 1.0f);
 }
 
 void createCamera() {
@@ -109,23 +104,18 @@ glm::vec3 frameLightVector(double stepTime) {
     return sunDirection;
 }
 
-// The life takes effect at once, so only the timed kinds have an effect to advance.
 void spawnCollectAndExpirePowerUps(double stepTime) {
     for (Logicals::PowerUp* powerUp : powerUps()) {
         powerUp->rollSpawn(stepTime, *player, *decorationItems);
         powerUp->checkCollect(*player);
-        if (powerUp != lifePowerUp.get()) {
-            powerUp->updateEffect(*player, stepTime);
-        }
+        powerUp->updateEffect(*player, stepTime);
     }
 }
 
 void updateModels(const glm::vec3& light, double stepTime) {
     const FrameUniforms frame{light, *camera, *shadowMap, player->position(), stepTime};
     for (const WorldEntry& entry : worldObjects()) {
-        if (entry.uniforms == StepUniforms::Sent) {
-            entry.object->update(frame);
-        }
+        entry.object->update(frame);
     }
 }
 
@@ -274,19 +264,6 @@ void initializeGame() {
     handOutPointLights();
     camera->lookAtTarget(player->position());
     registerCallbacks();
-}
-
-void startNewRound() {
-    player->restart();
-    for (Logicals::PowerUp* powerUp : powerUps()) {
-        powerUp->restart();
-    }
-    asteroids->shower->restart();
-    placeCameraAtStart();
-    camera->lookAtTarget(player->position());
-    gameLost = false;
-    gameSurvived = false;
-    printLine("new round");
 }
 
 void advanceGame(double frameTime, const InputActions& pad) {

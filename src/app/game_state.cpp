@@ -55,14 +55,10 @@ bool roundEnded() {
 }
 
 std::vector<WorldEntry> worldObjects() {
-    return {{skyCube.get(), "sky", StepUniforms::Sent},
-            {planet.get(), "planet", StepUniforms::Sent},
-            {player.get(), "player", StepUniforms::Sent},
-            {decorationItems.get(), "houses and lanterns", StepUniforms::Sent},
-            {asteroids.get(), "asteroids", StepUniforms::None},
-            {speedPowerUp.get(), "power-ups", StepUniforms::Sent},
-            {lifePowerUp.get(), "power-ups", StepUniforms::Sent},
-            {shieldPowerUp.get(), "power-ups", StepUniforms::Sent}};
+    return {{skyCube.get(), "sky"},           {planet.get(), "planet"},
+            {player.get(), "player"},         {decorationItems.get(), "houses and lanterns"},
+            {asteroids.get(), "asteroids"},   {speedPowerUp.get(), "power-ups"},
+            {lifePowerUp.get(), "power-ups"}, {shieldPowerUp.get(), "power-ups"}};
 }
 
 std::unique_ptr<Bloom> bloom;

@@ -72,16 +72,12 @@ extern std::unique_ptr<BestTimeStore> bestTimes;
 extern std::unique_ptr<Bloom> bloom;
 extern std::unique_ptr<EdgeDetection> edgeDetection;
 extern std::unique_ptr<ShadowBlur> shadowBlur;
-// Whether a world object sends uniforms with every update step; the asteroids send theirs with each step of
-// the shower instead.
-enum class StepUniforms { Sent, None };
 // A world object as the game's passes see it.
 struct WorldEntry {
     WorldObject* object;
     // The render step its scene drawing is timed in, by the name the benchmark's figures give it; objects of
     // one step are registered one after another.
     const char* step;
-    StepUniforms uniforms;
 };
 // Every world object, registered once, in the order of every pass over the world: the lights, the per-step
 // uniforms, the shadows, the scene (the order they are drawn in), the sampling keys. A new kind of object has

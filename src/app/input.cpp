@@ -1,7 +1,7 @@
 #include "app/input.hpp"
 
 #include "app/desktop_window.hpp"
-#include "app/game_passes.hpp"
+#include "app/game_round.hpp"
 #include "app/game_state.hpp"
 #include "app/input_actions.hpp"
 #include "app/on_screen_text.hpp"
@@ -124,7 +124,9 @@ void handleEnterPress(int mods) {
         enterTakenByAlt = true;
         toggleFullscreen();
     } else {
-        startNewRoundAfterLoss();
+        InputActions press;
+        press.startRound = true;
+        applyPresses(press);
     }
 }
 
@@ -158,11 +160,17 @@ void handleKeyPress(int key) {
         return toggle(sunMovementEnabled, "activate sun-movement", "deactivate sun-movement");
     case GLFW_KEY_F11:
         return toggle(backfaceCulling, "activate backface-culling", "deactivate backface-culling");
-    case GLFW_KEY_SPACE:
-        return togglePause();
     default:
         return;
     }
+}
+
+// The presses that the pad has too act as the pad's do.
+void handlePlayPress(int key) {
+    InputActions press;
+    press.togglePause = key == GLFW_KEY_SPACE;
+    press.quit = key == GLFW_KEY_ESCAPE;
+    applyPresses(press);
 }
 
 } // namespace
@@ -182,12 +190,16 @@ InputActions processHeldKeys() {
     return actions;
 }
 
-void processGamepad(const InputActions& pad) {
-    if (pad.togglePause) {
+void applyPresses(const InputActions& presses) {
+    if (presses.togglePause) {
         togglePause();
     }
-    if (pad.startRound) {
+    if (presses.startRound) {
         startNewRoundAfterLoss();
+    }
+    // The loop ends after the frame under way is drawn.
+    if (presses.quit) {
+        glfwSetWindowShouldClose(window, GLFW_TRUE);
     }
 }
 
@@ -199,6 +211,7 @@ void keyCallback(GLFWwindow*, int key, int, int action, int mods) {
         return handleEnterPress(mods);
     }
     handleKeyPress(key);
+    handlePlayPress(key);
 }
 
 void cursorPosCallback(GLFWwindow*, double x, double y) {

@@ -609,6 +609,10 @@ TEST_F(GameGL, LinesOfPlayShowUnderTheHeartsOnlyWithTheOptionAndF1ShowsTheContro
                   pressKey(GLFW_KEY_F1),
               "pause game\ncontinue game\npause game\n");
     EXPECT_EQ(pressKey(GLFW_KEY_SPACE), "continue game\n");
+    // Every character is drawn from its own cell: the full block fills one cell, as wide as a "·".
+    const glm::ivec2 cell(textOverlay->textWidth("\u00b7"), textOverlay->lineHeight());
+    textOverlay->addText({0, 0}, "\u2588", glm::vec4(1.0f));
+    EXPECT_EQ(whitePixels(0, 0, cell.x, cell.y), 3 * cell.x * cell.y);
     glClearColor(0.0f, 1.0f, 1.0f, 0.0f);
 }
 
@@ -696,7 +700,7 @@ TEST_F(GameGL, ShowerStartsWithEnterAndTheLastLifeEndsTheGameOnce) {
 TEST_F(GameGL, GamepadGoesThroughTheStepsOfTheKeysAndTheMouse) {
     const auto padFrame = [](const InputActions& pad) {
         testing::internal::CaptureStdout();
-        processGamepad(pad);
+        applyPresses(pad);
         applyActions(processHeldKeys().combinedWith(pad), deltaTime);
         return testing::internal::GetCapturedStdout();
     };
@@ -766,11 +770,19 @@ TEST_F(GameGL, EnterAfterTheLossStartsANewRoundFromTheStart) {
     dropAsteroidOnPlayer();
     renderFrame();
     EXPECT_FALSE(heartOneIsRed());
+    // Minimised after the loss, the game stays as it is, for Enter to start anew; rocks landed meanwhile.
+    testing::internal::CaptureStdout();
+    windowIconifyCallback(window, GLFW_TRUE);
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
+    asteroids->shower->advance(3.0);
     // Paused, Enter waits for the game to continue.
     gamePaused = true;
     EXPECT_EQ(pressKey(GLFW_KEY_ENTER), "");
     gamePaused = false;
     EXPECT_EQ(pressKey(GLFW_KEY_ENTER), "new round\n");
+    EXPECT_FLOAT_EQ(player->speed, 40.0f);
+    // The speed item's effect ended with the lost round and does not run out in the new one.
+    speedPowerUp->updateEffect(*player, 6.0);
     EXPECT_FLOAT_EQ(player->speed, 40.0f);
     EXPECT_FALSE(speedPowerUp->spawned);
     EXPECT_EQ(player->position(), playerAtStart);
@@ -778,8 +790,9 @@ TEST_F(GameGL, EnterAfterTheLossStartsANewRoundFromTheStart) {
     renderFrame();
     EXPECT_EQ(player->lives, 3);
     EXPECT_TRUE(heartOneIsRed());
-    // The shower's clock started again and has run one frame.
+    // The shower's clock started again and has run one frame; the first rock falls again.
     EXPECT_EQ(asteroids->shower->elapsedTime, deltaTime);
+    EXPECT_TRUE(asteroids->shower->asteroidList.front().released);
 
     // The whole shower fallen: the game goes on, or with on-screen messages the round is survived.
     asteroids->shower->elapsedTime = 1e9;

@@ -21,6 +21,7 @@ for text in "W A S D" "Escape" "F1 " "Alt+Enter" "--on-screen-messages" "fullscr
   grep -qF -- "$text" "$OUTPUT" || fail "$CASE: the help does not mention $text"
 done
 awk 'length > 80 { exit 1 }' "$OUTPUT" || fail "$CASE: lines wider than 80 columns"
+grep -qF '[]' "$OUTPUT" && fail "$CASE: brackets for a control the gamepad lacks"
 [ -s "$ERRORS" ] && fail "$CASE: standard error is not empty"
 # Without HOME and the XDG variables no folder of the player's own is read or written, so none is named.
 env -u HOME -u XDG_CONFIG_HOME -u XDG_DATA_HOME "$GAME_DIR/velmora" --help | grep -qF velmora/ && fail "$CASE: a player's folder"

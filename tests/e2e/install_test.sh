@@ -47,6 +47,11 @@ desktop-file-validate "$PREFIX/share/applications/$APP_ID.desktop" >"$OUTPUT" 2>
 appstreamcli validate --no-net "$PREFIX/share/metainfo/$APP_ID.metainfo.xml" >"$OUTPUT" 2>&1 ||
   fail "$CASE: appstreamcli validate"
 grep -E '^[EW]: ' "$OUTPUT" && fail "$CASE: appstreamcli warns"
+MANWIDTH=160 man -P cat -l "$PREFIX/share/man/man6/velmora.6.gz" >"$WORK/manual.txt" 2>/dev/null
+grep -qE '^ +Enter +A +start the shower' "$WORK/manual.txt" || fail "$CASE: the manual page's row for Enter"
+for option in $("$PREFIX/bin/velmora" --help | awk '/^  --/ { print $1 }'); do
+  grep -qE "^ +$option( |$)" "$WORK/manual.txt" || fail "$CASE: the manual page lacks $option"
+done
 
 CASE="the installed game runs from another folder until Escape"
 GAME_DIR="$PREFIX/bin"
