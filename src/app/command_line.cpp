@@ -1,5 +1,6 @@
 #include "app/command_line.hpp"
 
+#include "app/best_time_store.hpp"
 #include "app/controls_table.hpp"
 #include "app/data_folder.hpp"
 #include "app/game_loop.hpp"
@@ -85,6 +86,9 @@ std::string helpText() {
     printEntry(out, "fullscreenConfig.txt", "true or false, the window's width, its height");
     printEntry(out, "asteroidSpawnerConfig.txt", "asteroids per second, the shower's length in seconds");
     printSettingsFolders(out);
+    const std::filesystem::path bestTime = BestTimeStore::playerFile();
+    out << "\nWith --on-screen-messages the best round time of each shower is kept in\n  "
+        << (bestTime.empty() ? "(no folder: HOME and XDG_DATA_HOME name none)" : bestTime.string()) << "\n";
     return out.str();
 }
 

@@ -46,6 +46,7 @@ void runFrames() {
     GlfwGamepadSource gamepadSource;
     GamepadInput gamepad(gamepadSource);
     double previousFrameTime = 0.0;
+    bool shown = false;
     deltaTime = 0.0;
     while (glfwWindowShouldClose(window) == GLFW_FALSE) {
         const double now = glfwGetTime();
@@ -55,10 +56,16 @@ void runFrames() {
         endGameOnLostDisplay();
         glfwPollEvents();
         const InputActions pad = gamepad.poll(steeringFrozen(), deltaTime);
+        gamepadPlaying = gamepad.playing();
         applyPresses(pad);
         advanceGame(deltaTime, pad);
         renderGame();
         glfwSwapBuffers(window);
+        // A window opened hidden shows with its first picture; later, only the player hides or shows it.
+        if (!shown) {
+            glfwShowWindow(window);
+            shown = true;
+        }
         reportGlError();
     }
 }

@@ -7,6 +7,7 @@
 #include "app/input_actions.hpp"
 #include "app/on_screen_text.hpp"
 #include "app/render_step_timer.hpp"
+#include "app/round_end.hpp"
 #include "app/steering.hpp"
 #include "math/camera.hpp"
 #include "platform/console.hpp"
@@ -234,14 +235,6 @@ void showOnWindow() {
     finishStep(compositeStep);
 }
 
-// The hit that takes the last life ends the game once: from the next frame on nothing updates any more.
-void checkForLoss() {
-    if (asteroids->checkAsteroidHits(*player)) {
-        printLine("You lost! (0 lives remaining)");
-        gameLost = true;
-    }
-}
-
 } // namespace
 
 std::vector<std::string> renderStepNames() {
@@ -264,6 +257,7 @@ void initializeGame() {
     createWorld();
     createHearts();
     setUpOnScreenText();
+    setUpBestTimes();
     bloom = std::make_unique<Bloom>();
     edgeDetection = std::make_unique<EdgeDetection>();
     shadowBlur = std::make_unique<ShadowBlur>(screenQuad->quad->vao, screenQuad->quad->indexCount);
@@ -283,7 +277,7 @@ void advanceGame(double frameTime, const InputActions& pad) {
 }
 
 void updateGame(double stepTime) {
-    if (gamePaused || gameLost) {
+    if (gamePaused || roundEnded()) {
         return;
     }
     const glm::vec3 light = frameLightVector(stepTime);
@@ -294,7 +288,8 @@ void updateGame(double stepTime) {
         asteroids->update(light, stepTime, *camera);
     }
     camera->lookAtTarget(player->position());
-    checkForLoss();
+    // The end comes once: from the next step on nothing updates any more.
+    checkRoundEnd(asteroids->checkAsteroidHits(*player));
 }
 
 void renderGame() {
@@ -337,6 +332,7 @@ void cleanUpGame() {
     shieldPowerUp.reset();
     hearts.reset();
     cleanUpOnScreenText();
+    cleanUpBestTimes();
     bloom.reset();
     edgeDetection.reset();
     shadowBlur.reset();

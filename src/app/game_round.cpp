@@ -23,6 +23,7 @@ void startNewRound() {
     placeCameraAtStart();
     camera->lookAtTarget(player->position());
     gameLost = false;
+    gameSurvived = false;
     printLine("new round");
 }
 

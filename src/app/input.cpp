@@ -26,6 +26,8 @@ bool pointerAwayFromCentre = false;
 InputActions pointerMoves;
 // Enter pressed with Alt belongs to Alt until it is let go: a slow release of Alt starts no shower.
 bool enterTakenByAlt = false;
+// The controls card paused the game, so closing it continues; any other pause or continue takes that over.
+bool pausedByCard = false;
 
 bool isHeld(int key) {
     return glfwGetKey(window, key) == GLFW_PRESS;
@@ -53,7 +55,22 @@ void toggle(bool& flag, const char* activated, const char* deactivated) {
 }
 
 void togglePause() {
+    pausedByCard = false;
     toggle(gamePaused, "pause game", "continue game");
+}
+
+// With on-screen messages the card is read in peace: opening it pauses the game as Space does.
+void toggleControlsCardAndPause() {
+    toggleControlsCard();
+    if (!onScreenMessages) {
+        return;
+    }
+    if (controlsCardShown && !steeringFrozen()) {
+        togglePause();
+        pausedByCard = true;
+    } else if (!controlsCardShown && pausedByCard) {
+        togglePause();
+    }
 }
 
 void toggleSampling() {
@@ -97,7 +114,7 @@ bool enterStartsShower() {
 }
 
 void startNewRoundAfterLoss() {
-    if (gameLost && !gamePaused) {
+    if (roundEnded() && !gamePaused) {
         startNewRound();
     }
 }
@@ -116,7 +133,7 @@ void handleEnterPress(int mods) {
 void handleKeyPress(int key) {
     switch (key) {
     case GLFW_KEY_F1:
-        return toggleControlsCard();
+        return toggleControlsCardAndPause();
     case GLFW_KEY_F2:
         return toggle(showFramerate, "start displaying framerate", "stop displaying framerate");
     case GLFW_KEY_F3:
@@ -159,7 +176,7 @@ void handlePlayPress(int key) {
 } // namespace
 
 bool steeringFrozen() {
-    return gamePaused || gameLost;
+    return gamePaused || roundEnded();
 }
 
 InputActions processHeldKeys() {

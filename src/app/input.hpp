@@ -8,7 +8,7 @@ namespace Velmora {
 
 class Texture;
 
-// Paused or lost: the player and the camera stand still.
+// Paused, lost or survived: the player and the camera stand still.
 bool steeringFrozen();
 // One update step's actions of the keys and the mouse: the held keys, polled once a step, and the mouse's and
 // the wheel's moves since the last poll; the rest comes through the callbacks.

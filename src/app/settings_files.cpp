@@ -1,22 +1,9 @@
 #include "app/settings_files.hpp"
 
 #include "platform/console.hpp"
-
-#include <cstdlib>
+#include "platform/player_data.hpp"
 
 namespace Velmora {
-namespace {
-
-// Relative paths in these variables are to be ignored, as the XDG base directory rules say.
-std::filesystem::path absolutePathIn(const char* variable) {
-    const char* value = std::getenv(variable);
-    if (value == nullptr || !std::filesystem::path(value).is_absolute()) {
-        return {};
-    }
-    return value;
-}
-
-} // namespace
 
 std::filesystem::path userSettingsFolder() {
     const std::filesystem::path configHome = absolutePathIn("XDG_CONFIG_HOME");

@@ -37,7 +37,8 @@ for size in 16 32 48 64 128 256; do
   icon="$PREFIX/share/icons/hicolor/${size}x${size}/apps/$APP_ID.png"
   [ "$(identify -format '%m %wx%h' "$icon" 2>&1)" == "PNG ${size}x${size}" ] || fail "$CASE: no $size px icon"
 done
-for line in 'Name=Velmora' 'Exec=velmora --on-screen-messages' "Icon=$APP_ID" 'Categories=Game;ActionGame;'; do
+for line in 'Name=Velmora' 'Exec=velmora --on-screen-messages' 'StartupNotify=true' "Icon=$APP_ID" \
+  'Categories=Game;ActionGame;'; do
   grep -qxF "$line" "$PREFIX/share/applications/$APP_ID.desktop" || fail "$CASE: desktop entry lacks $line"
 done
 desktop-file-validate "$PREFIX/share/applications/$APP_ID.desktop" >"$OUTPUT" 2>&1
