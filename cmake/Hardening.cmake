@@ -45,5 +45,12 @@ if(NOT VELMORA_SANITIZE AND NOT VELMORA_FUZZ)
     target_compile_definitions(velmora_build_options INTERFACE $<${release_build}:_FORTIFY_SOURCE=2>)
     target_compile_options(velmora_build_options INTERFACE
         "$<${release_build}:-fstack-protector-strong;-Wformat;-Werror=format-security>")
-    target_link_options(velmora_build_options INTERFACE "$<${release_build}:-Wl,-z,relro;-Wl,-z,now>")
+    if(WIN32)
+        # A Windows program's counterparts of RELRO: a randomised address and no executable data. The stack
+        # protector's functions come from GCC's libssp, which the flag at link time brings in.
+        target_link_options(velmora_build_options INTERFACE
+            "$<${release_build}:-fstack-protector-strong;-Wl,--dynamicbase,--nxcompat,--high-entropy-va>")
+    else()
+        target_link_options(velmora_build_options INTERFACE "$<${release_build}:-Wl,-z,relro;-Wl,-z,now>")
+    endif()
 endif()

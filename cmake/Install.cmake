@@ -15,10 +15,12 @@ file(RELATIVE_PATH VELMORA_DATA_FROM_PROGRAM /prefix/${CMAKE_INSTALL_BINDIR} /pr
 target_compile_definitions(velmora_app PRIVATE VELMORA_DATA_FROM_PROGRAM="${VELMORA_DATA_FROM_PROGRAM}")
 
 # The icon is drawn by our own generator at build time, in the layout of an icon theme.
-add_executable(velmora_icon_generator ${PROJECT_SOURCE_DIR}/tools/asset_generator/icon_main.cpp
-    ${PROJECT_SOURCE_DIR}/tools/asset_generator/icon_assets.cpp)
-target_link_libraries(velmora_icon_generator PRIVATE velmora_asset_generator_core)
-set_target_properties(velmora_icon_generator PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tools)
+if(NOT CMAKE_CROSSCOMPILING)
+    add_executable(velmora_icon_generator ${PROJECT_SOURCE_DIR}/tools/asset_generator/icon_main.cpp
+        ${PROJECT_SOURCE_DIR}/tools/asset_generator/icon_assets.cpp)
+    target_link_libraries(velmora_icon_generator PRIVATE velmora_asset_generator_core)
+    set_target_properties(velmora_icon_generator PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tools)
+endif()
 # The sizes desktops look for; each is drawn on its own pixel grid.
 set(VELMORA_ICON_SIZES 16 32 48 64 128 256)
 set(VELMORA_ICON_DIR ${CMAKE_BINARY_DIR}/icons)
@@ -48,10 +50,19 @@ add_dependencies(velmora velmora_window_icons)
 string(REPLACE ";" "," window_icon_sizes "${VELMORA_WINDOW_ICON_SIZES}")
 target_compile_definitions(velmora_app PRIVATE VELMORA_WINDOW_ICON_SIZES=${window_icon_sizes})
 
-# Debian's copyright file in its machine-readable form, its licence paragraph taken from LICENSE.
+# The holder of the copyright, as LICENSE names it.
 file(READ ${PROJECT_SOURCE_DIR}/LICENSE license)
 string(REGEX MATCH "Copyright \\(c\\) ([^\n]+)" copyright_line "${license}")
 set(VELMORA_COPYRIGHT ${CMAKE_MATCH_1})
+
+# Windows takes the icon into the program itself (cmake/WindowsResources.cmake); what follows is for Linux desktops and
+# Debian's package.
+if(WIN32)
+    include(cmake/WindowsResources.cmake)
+    return()
+endif()
+
+# Debian's copyright file in its machine-readable form, its licence paragraph taken from LICENSE.
 string(FIND "${license}" "Permission" terms_start)
 string(SUBSTRING "${license}" ${terms_start} -1 license_terms)
 string(STRIP "${license_terms}" license_terms)

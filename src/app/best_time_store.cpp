@@ -2,6 +2,7 @@
 
 #include "platform/console.hpp"
 #include "platform/player_data.hpp"
+#include "platform/system_folders.hpp"
 
 #include <cerrno>
 #include <cmath>

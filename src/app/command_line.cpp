@@ -58,13 +58,13 @@ void printEntry(std::ostream& out, const std::string& name, const std::string& t
 // The folders are those this very run would read from.
 void printSettingsFolders(std::ostream& out) {
     const std::filesystem::path own = userSettingsFolder();
-    const std::string installed = (dataFolder() / "Config").string() + "/";
+    const std::string installed = (dataFolder() / "Config").u8string() + "/";
     if (own.empty()) {
         out << "Each is read from\n  " << installed
             << "\n(HOME and XDG_CONFIG_HOME name no settings folder of the player's own).\n";
         return;
     }
-    out << "Each is read from\n  " << own.string() << "/\nwhere it is there, else from\n  " << installed
+    out << "Each is read from\n  " << own.u8string() << "/\nwhere it is there, else from\n  " << installed
         << "\n";
 }
 

@@ -1,10 +1,9 @@
 #include "app/desktop_window.hpp"
 
 #include "app/game_state.hpp"
-#include "render/texture.hpp"
+#include "platform/image_file.hpp"
 
 #include <GLFW/glfw3.h>
-#include <IL/il.h>
 #include <string>
 #include <vector>
 
@@ -69,17 +68,16 @@ bool switchInFlight() {
 // GLFW takes RGBA rows from the top; the icon is opaque RGB, so every pixel gets a full alpha.
 IconImage loadIcon(int size) {
     IconImage icon;
-    const unsigned char* rgb = Texture::loadImage("Textures/Icon" + std::to_string(size) + ".png",
-                                                  largestIconSide, icon.width, icon.height);
+    const RgbImage image = loadRgbImage("Textures/Icon" + std::to_string(size) + ".png", largestIconSide);
+    icon.width = image.width;
+    icon.height = image.height;
     const size_t pixels = static_cast<size_t>(icon.width) * static_cast<size_t>(icon.height);
     icon.rgba.reserve(4 * pixels);
     for (size_t pixel = 0; pixel < pixels; ++pixel) {
-        icon.rgba.insert(icon.rgba.end(), rgb + 3 * pixel, rgb + 3 * pixel + 3);
+        icon.rgba.insert(icon.rgba.end(), image.pixels.begin() + 3 * pixel,
+                         image.pixels.begin() + 3 * pixel + 3);
         icon.rgba.push_back(255);
     }
-    // The decoded file stays in the image library's store until it is deleted.
-    ILuint image = static_cast<ILuint>(ilGetInteger(IL_CUR_IMAGE));
-    ilDeleteImages(1, &image);
     return icon;
 }
 

@@ -13,6 +13,7 @@
 #include "platform/console_backlog.hpp"
 #include "platform/lost_display.hpp"
 #include "platform/sound.hpp"
+#include "platform/system_libraries.hpp"
 
 #include <GL/glew.h>
 #include <GLFW/glfw3.h>
@@ -27,6 +28,7 @@ void startUp(const LaunchOptions& options) {
     onScreenMessages = options.onScreenMessages;
     enterDataFolder();
     std::srand(static_cast<unsigned int>(std::time(nullptr)));
+    keepSystemLibrariesLoaded();
     if (glfwInit() == GLFW_FALSE) {
         fatalError("Failed to init GLFW!");
     }

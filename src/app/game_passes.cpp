@@ -31,7 +31,6 @@
 
 #include <GL/glew.h>
 #include <GLFW/glfw3.h>
-#include <IL/il.h>
 #include <cstring>
 #include <sstream>
 
@@ -249,7 +248,6 @@ std::vector<std::string> renderStepNames() {
 }
 
 void initializeGame() {
-    ilInit();
     rendererKind = currentRendererKind();
     setFixedGlState();
     createCamera();

@@ -1,18 +1,10 @@
 #include "app/settings_files.hpp"
 
 #include "platform/console.hpp"
-#include "platform/player_data.hpp"
+
+#include <filesystem>
 
 namespace Velmora {
-
-std::filesystem::path userSettingsFolder() {
-    const std::filesystem::path configHome = absolutePathIn("XDG_CONFIG_HOME");
-    if (!configHome.empty()) {
-        return configHome / "velmora";
-    }
-    const std::filesystem::path home = absolutePathIn("HOME");
-    return home.empty() ? home : home / ".config" / "velmora";
-}
 
 std::string settingsFilePath(const std::string& name) {
     const std::filesystem::path folder = userSettingsFolder();
@@ -23,11 +15,11 @@ std::string settingsFilePath(const std::string& name) {
         // A folder on the way that may not be searched (another user's home) hides whether the file is
         // there: neither the player's file nor the installed one can be said to be the one meant.
         if (type == std::filesystem::file_type::none) {
-            fatalError(folder.string() + " - Error: cannot tell whether this settings folder holds " + name +
-                       ": " + error.message());
+            fatalError(folder.u8string() + " - Error: cannot tell whether this settings folder holds " +
+                       name + ": " + error.message());
         }
         if (type != std::filesystem::file_type::not_found) {
-            return own.string();
+            return own.u8string();
         }
     }
     return "Config/" + name;

@@ -1,15 +1,16 @@
 #include "platform/console_backlog.hpp"
 
+#include "platform/console_output.hpp"
+
 #include <chrono>
 #include <thread>
-#include <unistd.h>
 
 namespace Velmora {
 
 ConsoleBacklog::ConsoleBacklog(int descriptor) : descriptor(descriptor) {}
 
 ConsoleBacklog& ConsoleBacklog::standardOutput() {
-    static ConsoleBacklog backlog(STDOUT_FILENO);
+    static ConsoleBacklog backlog(standardOutputDescriptor);
     return backlog;
 }
 
@@ -42,6 +43,7 @@ void ConsoleBacklog::drainBeforeExit() {
         }
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
     }
+    finishOutput(descriptor, patienceAtExitMs);
 }
 
 bool ConsoleBacklog::writeWaiting() {
@@ -50,7 +52,8 @@ bool ConsoleBacklog::writeWaiting() {
             return false;
         }
         const std::string& first = waiting.front();
-        writtenOfFirst += writeWithoutWaiting(first.data() + writtenOfFirst, first.size() - writtenOfFirst);
+        writtenOfFirst +=
+            writeWithoutWaiting(descriptor, first.data() + writtenOfFirst, first.size() - writtenOfFirst);
         if (writtenOfFirst < first.size()) {
             return false;
         }
@@ -63,7 +66,7 @@ bool ConsoleBacklog::writeWaiting() {
 bool ConsoleBacklog::writeDroppedCount() {
     const std::string line =
         std::to_string(dropped) + " console lines dropped: the output was not read for too long\n";
-    const std::size_t taken = writeWithoutWaiting(line.data(), line.size());
+    const std::size_t taken = writeWithoutWaiting(descriptor, line.data(), line.size());
     if (taken == 0) {
         return false;
     }

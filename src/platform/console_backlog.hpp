@@ -36,9 +36,6 @@ private:
     // Whether the output took all that was written; false when it would have to wait.
     bool writeWaiting();
     bool writeDroppedCount();
-    // Bytes of the text the output took now: all of it, fewer, or none when it would have to wait. A failed
-    // output (no reader, a full disk) counts as having taken everything, as lines to it are lost anyway.
-    std::size_t writeWithoutWaiting(const char* text, std::size_t length) const;
 
     int descriptor;
     std::deque<std::string> waiting;

@@ -1,26 +1,12 @@
 #include "platform/fatal_exit.hpp"
 
 #include "platform/console_backlog.hpp"
+#include "platform/console_pause.hpp"
 
 #include <cstdlib>
 #include <iostream>
-#include <string>
-#include <unistd.h>
 
 namespace Velmora {
-namespace {
-
-// The console waits so that the message stays readable, but only when a person is at the terminal: scripts
-// and tests with no terminal on standard input must never hang.
-void pauseConsole() {
-    if (isatty(STDIN_FILENO) == 0) {
-        return;
-    }
-    std::string ignored;
-    std::getline(std::cin, ignored);
-}
-
-} // namespace
 
 void exitAfterFatalError() {
     ConsoleBacklog::standardOutput().drainBeforeExit();

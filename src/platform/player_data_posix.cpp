@@ -1,7 +1,6 @@
 #include "platform/player_data.hpp"
 
 #include <cerrno>
-#include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
 #include <unistd.h>
@@ -43,23 +42,6 @@ std::string writeTemporary(const std::filesystem::path& temporary, const std::st
 }
 
 } // namespace
-
-std::filesystem::path absolutePathIn(const char* variable) {
-    const char* value = std::getenv(variable);
-    if (value == nullptr || !std::filesystem::path(value).is_absolute()) {
-        return {};
-    }
-    return value;
-}
-
-std::filesystem::path playerDataFolder() {
-    const std::filesystem::path dataHome = absolutePathIn("XDG_DATA_HOME");
-    if (!dataHome.empty()) {
-        return dataHome / "velmora";
-    }
-    const std::filesystem::path home = absolutePathIn("HOME");
-    return home.empty() ? home : home / ".local" / "share" / "velmora";
-}
 
 std::string replaceFile(const std::filesystem::path& file, const std::string& contents) {
     std::error_code error;

@@ -1,5 +1,6 @@
 #include "app/gamepad_input.hpp"
 #include "app/glfw_gamepad_source.hpp"
+#include "support/scoped_environment.hpp"
 
 #include <GLFW/glfw3.h>
 #include <cstdlib>
@@ -152,8 +153,8 @@ TEST(GamepadInput, PlayersMappingsAreAddedBeforeThePadsAreLookedFor) {
     const char* mapping = "03000000aaaa0000bbbb000000000000,My Pad,a:b0,start:b7,platform:Linux,";
     FakeGamepadSource source;
     source.joysticks[4] = {true, "My Pad", PadState(), true};
-    setenv("SDL_GAMECONTROLLERCONFIG", mapping, 1);
     {
+        const TestSupport::ScopedEnvironment players("SDL_GAMECONTROLLERCONFIG", mapping);
         testing::internal::CaptureStdout();
         GamepadInput input(source);
         EXPECT_EQ(testing::internal::GetCapturedStdout(), "gamepad in play: My Pad\n");
@@ -166,11 +167,7 @@ TEST(GamepadInput, PlayersMappingsAreAddedBeforeThePadsAreLookedFor) {
 
     for (const char* empty : {"", static_cast<const char*>(nullptr)}) {
         FakeGamepadSource plain;
-        if (empty == nullptr) {
-            unsetenv("SDL_GAMECONTROLLERCONFIG");
-        } else {
-            setenv("SDL_GAMECONTROLLERCONFIG", empty, 1);
-        }
+        const TestSupport::ScopedEnvironment none("SDL_GAMECONTROLLERCONFIG", empty);
         GamepadInput input(plain);
         EXPECT_TRUE(plain.addedMappings.empty());
     }

@@ -3,6 +3,13 @@
 set -u
 
 GAME_SOURCE="$1"
+# A Windows build's game runs under Wine: VELMORA_WINE_RUNNER names the runner and its Wine prefix.
+GAME_NAME=velmora
+GAME_RUNNER=()
+if [[ "$GAME_SOURCE" == *.exe ]]; then
+  GAME_NAME=velmora.exe
+  read -r -a GAME_RUNNER <<<"$VELMORA_WINE_RUNNER"
+fi
 WORK="$(mktemp -d /tmp/velmora-e2e-XXXXXX)"
 WM_PID=""
 trap 'rm -rf "$WORK"; [ -z "$WM_PID" ] || kill "$WM_PID" 2>/dev/null' EXIT
@@ -22,7 +29,7 @@ OWN_SETTINGS="$XDG_CONFIG_HOME/velmora"
 prepare_game() {
   rm -rf "$GAME_DIR"
   mkdir -p "$GAME_DIR"
-  cp "$GAME_SOURCE" "$GAME_DIR/velmora"
+  cp "$GAME_SOURCE" "$GAME_DIR/$GAME_NAME"
   local bin_dir
   bin_dir="$(dirname "$GAME_SOURCE")"
   for folder in Config Shaders Textures SceneObjects Sounds; do
@@ -33,7 +40,7 @@ prepare_game() {
 # Runs the game with the given arguments from another working directory, with no terminal on standard input,
 # until it ends by itself.
 run_game() {
-  (cd "$WORK" && timeout 60 "$GAME_DIR/velmora" "$@" </dev/null >"$OUTPUT" 2>"$ERRORS")
+  (cd "$WORK" && timeout 60 "${GAME_RUNNER[@]}" "$GAME_DIR/$GAME_NAME" "$@" </dev/null >"$OUTPUT" 2>"$ERRORS")
   STATUS=$?
 }
 
@@ -70,7 +77,7 @@ expect_no_line_matching() {
 
 # Replaces the shell with the game, its messages going to the output file.
 launch_game() {
-  exec "$GAME_DIR/velmora" </dev/null >"$OUTPUT" 2>"$ERRORS"
+  exec "${GAME_RUNNER[@]}" "$GAME_DIR/$GAME_NAME" </dev/null >"$OUTPUT" 2>"$ERRORS"
 }
 
 # Starts the game in the background and waits until its window is mapped; sets GAME_PID and WINDOW_ID. A test

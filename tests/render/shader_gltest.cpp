@@ -30,7 +30,8 @@ void expectFailureWithLog(const std::string& vertexPath, const std::string& frag
             TestSupport::routeOutputToErrorStream();
             Shader(vertexPath, fragmentPath);
         },
-        testing::ExitedWithCode(255), TestSupport::lineMatching(message) + "[^\n]+");
+        testing::ExitedWithCode(TestSupport::fatalExitStatus),
+        TestSupport::lineMatching(message) + TestSupport::restOfLinePattern);
 }
 
 void writeStages(const TestFolder& folder) {

@@ -1,21 +1,14 @@
 #pragma once
 
-#include <regex>
+#include "support/test_system.hpp"
+
 #include <string>
-#include <unistd.h>
 
 namespace TestSupport {
 
-// The game writes its fatal messages to standard output; death tests read standard error, so the dying code's
-// output is routed there first.
-inline void routeOutputToErrorStream() {
-    dup2(STDERR_FILENO, STDOUT_FILENO);
-}
-
 // A death-test pattern that matches the given text literally, as a whole line.
 inline std::string lineMatching(const std::string& text) {
-    static const std::regex special(R"([.^$|()\[\]{}*+?\\])");
-    return "(^|\n)" + std::regex_replace(text, special, R"(\$&)") + "\n";
+    return lineStartPattern + literalPattern(text) + "\n";
 }
 
 } // namespace TestSupport
@@ -27,4 +20,4 @@ inline std::string lineMatching(const std::string& text) {
             TestSupport::routeOutputToErrorStream();                                                         \
             statement;                                                                                       \
         },                                                                                                   \
-        testing::ExitedWithCode(255), TestSupport::lineMatching(line))
+        testing::ExitedWithCode(TestSupport::fatalExitStatus), TestSupport::lineMatching(line))

@@ -1,6 +1,7 @@
 #include "support/gl_pixels.hpp"
 
-#include <IL/il.h>
+#include "platform/image_file.hpp"
+
 #include <algorithm>
 #include <cstdlib>
 
@@ -79,14 +80,7 @@ double shareDifferingBy(const std::vector<unsigned char>& first, const std::vect
 }
 
 void savePng(const std::string& path, const std::vector<unsigned char>& rgb, int width, int height) {
-    ILuint image = 0;
-    ilGenImages(1, &image);
-    ilBindImage(image);
-    ilTexImage(static_cast<ILuint>(width), static_cast<ILuint>(height), 1, 3, IL_RGB, IL_UNSIGNED_BYTE,
-               const_cast<unsigned char*>(rgb.data()));
-    ilEnable(IL_FILE_OVERWRITE);
-    ilSaveImage(path.c_str());
-    ilDeleteImages(1, &image);
+    Velmora::saveImage(path, width, height, 3, rgb.data());
 }
 
 GLint textureOnUnitZero() {

@@ -1,10 +1,10 @@
 // Entry point of the GL tests: one hidden window with a real 3.3 core context serves every test.
+#include "platform/system_libraries.hpp"
 #include "support/gl_context.hpp"
 #include "support/gl_error_listener.hpp"
 
 #include <GL/glew.h>
 #include <GLFW/glfw3.h>
-#include <IL/il.h>
 #include <cstdio>
 #include <gtest/gtest.h>
 
@@ -24,6 +24,7 @@ int main(int argc, char** argv) {
     }
     // Death tests re-run the test binary instead of forking a process that shares the GL context's threads.
     GTEST_FLAG_SET(death_test_style, "threadsafe");
+    Velmora::keepSystemLibrariesLoaded();
     if (glfwInit() == GLFW_FALSE) {
         std::fprintf(stderr, "GL tests need an X display\n");
         return 1;
@@ -43,7 +44,6 @@ int main(int argc, char** argv) {
         return 1;
     }
     glGetError();
-    ilInit();
     testing::UnitTest::GetInstance()->listeners().Append(new TestSupport::GlErrorListener);
     const int result = RUN_ALL_TESTS();
     glfwTerminate();

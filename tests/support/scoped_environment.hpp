@@ -1,5 +1,7 @@
 #pragma once
 
+#include "support/test_system.hpp"
+
 #include <cstdlib>
 #include <optional>
 #include <string>
@@ -22,13 +24,7 @@ public:
     ~ScopedEnvironment() { set(previous ? previous->c_str() : nullptr); }
 
 private:
-    void set(const char* value) const {
-        if (value == nullptr) {
-            unsetenv(name.c_str());
-        } else {
-            setenv(name.c_str(), value, 1);
-        }
-    }
+    void set(const char* value) const { setEnvironmentVariable(name, value); }
 
     std::string name;
     std::optional<std::string> previous;

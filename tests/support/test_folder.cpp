@@ -1,22 +1,12 @@
 #include "support/test_folder.hpp"
 
-#include <cstdlib>
 #include <fstream>
 
 namespace TestSupport {
 
-namespace {
-
-std::filesystem::path makeTemporaryFolder() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "velmora-test-XXXXXX").string();
-    return mkdtemp(pattern.data());
-}
-
-} // namespace
-
 TestFolder::TestFolder()
     : folder(makeTemporaryFolder()), previous(std::filesystem::current_path()),
-      settingsHome("XDG_CONFIG_HOME", (folder / "settings").c_str()) {
+      settingsHome(userSettingsVariable, (folder / "settings").string().c_str()) {
     std::filesystem::current_path(folder);
 }
 

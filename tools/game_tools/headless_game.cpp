@@ -5,15 +5,17 @@
 #include "app/game_state.hpp"
 #include "app/input_actions.hpp"
 #include "platform/console.hpp"
+#include "platform/image_file.hpp"
+#include "platform/system_libraries.hpp"
 
 #include <GL/glew.h>
 #include <GLFW/glfw3.h>
-#include <IL/il.h>
 
 namespace Velmora {
 namespace {
 
 void openHiddenWindow(int width, int height) {
+    keepSystemLibrariesLoaded();
     if (glfwInit() == GLFW_FALSE) {
         fatalError("Failed to init GLFW!");
     }
@@ -78,17 +80,10 @@ std::vector<unsigned char> HeadlessGame::windowPixels() const {
 }
 
 void HeadlessGame::savePng(const std::string& path) const {
-    std::vector<unsigned char> pixels = windowPixels();
-    ILuint image = 0;
-    ilGenImages(1, &image);
-    ilBindImage(image);
-    ilTexImage(static_cast<ILuint>(windowWidthPixels), static_cast<ILuint>(windowHeightPixels), 1, 3, IL_RGB,
-               IL_UNSIGNED_BYTE, pixels.data());
-    ilEnable(IL_FILE_OVERWRITE);
-    if (ilSaveImage(path.c_str()) == IL_FALSE) {
+    const std::vector<unsigned char> pixels = windowPixels();
+    if (!saveImage(path, windowWidthPixels, windowHeightPixels, 3, pixels.data())) {
         fatalError("Failed to save picture! - " + path);
     }
-    ilDeleteImages(1, &image);
 }
 
 } // namespace Velmora

@@ -1,0 +1,7 @@
+#include "platform/system_libraries.hpp"
+
+namespace Velmora {
+
+void keepSystemLibrariesLoaded() {}
+
+} // namespace Velmora
