@@ -1,6 +1,7 @@
 #include "platform/player_data.hpp"
 
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <fcntl.h>
 #include <unistd.h>
@@ -24,8 +25,10 @@ bool writeAll(int descriptor, const std::string& contents) {
     return true;
 }
 
+} // namespace
+
 // A disk that is full or gone shows at the write, the flush or the close; the file is removed after each.
-std::string writeTemporary(const std::filesystem::path& temporary, const std::string& contents) {
+std::string writeFlushedFile(const std::filesystem::path& temporary, const std::string& contents) {
     const int descriptor = open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
     if (descriptor < 0) {
         return lastError();
@@ -41,24 +44,11 @@ std::string writeTemporary(const std::filesystem::path& temporary, const std::st
     return reason;
 }
 
-} // namespace
-
-std::string replaceFile(const std::filesystem::path& file, const std::string& contents) {
-    std::error_code error;
-    std::filesystem::create_directories(file.parent_path(), error);
-    if (error) {
-        return error.message();
-    }
-    std::filesystem::path temporary = file;
-    temporary += ".new";
-    const std::string reason = writeTemporary(temporary, contents);
-    if (!reason.empty()) {
+std::string moveFileOver(const std::filesystem::path& from, const std::filesystem::path& to) {
+    if (std::rename(from.c_str(), to.c_str()) != 0) {
+        const std::string reason = lastError();
+        unlink(from.c_str());
         return reason;
-    }
-    if (std::rename(temporary.c_str(), file.c_str()) != 0) {
-        const std::string renameReason = lastError();
-        unlink(temporary.c_str());
-        return renameReason;
     }
     return "";
 }

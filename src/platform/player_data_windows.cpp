@@ -1,5 +1,6 @@
 #include "platform/player_data.hpp"
 
+#include <string>
 #include <windows.h>
 
 namespace Velmora {
@@ -9,8 +10,10 @@ std::string lastError() {
     return "Windows error " + std::to_string(GetLastError());
 }
 
+} // namespace
+
 // A disk that is full or gone shows at the write or the flush; the file is removed after either.
-std::string writeTemporary(const std::filesystem::path& temporary, const std::string& contents) {
+std::string writeFlushedFile(const std::filesystem::path& temporary, const std::string& contents) {
     const HANDLE file = CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                     FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
@@ -28,24 +31,11 @@ std::string writeTemporary(const std::filesystem::path& temporary, const std::st
     return reason;
 }
 
-} // namespace
-
-std::string replaceFile(const std::filesystem::path& file, const std::string& contents) {
-    std::error_code error;
-    std::filesystem::create_directories(file.parent_path(), error);
-    if (error) {
-        return error.message();
-    }
-    std::filesystem::path temporary = file;
-    temporary += ".new";
-    const std::string reason = writeTemporary(temporary, contents);
-    if (!reason.empty()) {
+std::string moveFileOver(const std::filesystem::path& from, const std::filesystem::path& to) {
+    if (!MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        const std::string reason = lastError();
+        DeleteFileW(from.c_str());
         return reason;
-    }
-    if (!MoveFileExW(temporary.c_str(), file.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-        const std::string moveReason = lastError();
-        DeleteFileW(temporary.c_str());
-        return moveReason;
     }
     return "";
 }
