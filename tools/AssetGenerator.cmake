@@ -26,6 +26,7 @@ target_link_libraries(velmora_asset_generator_core PUBLIC PkgConfig::LIBPNG PkgC
 add_executable(velmora_asset_generator asset_generator/main.cpp)
 target_link_libraries(velmora_asset_generator PRIVATE velmora_asset_generator_core)
 set_target_properties(velmora_asset_generator PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tools)
+
 # The manual page takes its table of controls from the game's own.
 add_executable(velmora_manual_page game_tools/manual_page_main.cpp)
 target_link_libraries(velmora_manual_page PRIVATE velmora_app)
