@@ -27,21 +27,6 @@ add_executable(velmora_asset_generator asset_generator/main.cpp)
 target_link_libraries(velmora_asset_generator PRIVATE velmora_asset_generator_core)
 set_target_properties(velmora_asset_generator PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tools)
 
-if(VELMORA_BUILD_TESTS)
-    find_package(GTest REQUIRED)
-    add_executable(velmora_asset_generator_tests
-        ${PROJECT_SOURCE_DIR}/tests/tools/asset_writers_test.cpp
-        ${PROJECT_SOURCE_DIR}/tests/tools/mesh_builder_test.cpp
-        ${PROJECT_SOURCE_DIR}/tests/support/test_folder.cpp ${PROJECT_SOURCE_DIR}/tests/support/test_system_posix.cpp)
-    target_include_directories(velmora_asset_generator_tests PRIVATE ${PROJECT_SOURCE_DIR}/tests)
-    target_compile_definitions(velmora_asset_generator_tests PRIVATE VELMORA_FONT_FILE="${VELMORA_FONT_FILE}")
-    target_link_libraries(velmora_asset_generator_tests PRIVATE velmora_asset_generator_core GTest::gtest
-        GTest::gtest_main)
-    set_target_properties(velmora_asset_generator_tests PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
-    include(GoogleTest)
-    gtest_discover_tests(velmora_asset_generator_tests TEST_PREFIX asset_generator.)
-endif()
-
 # The manual page takes its table of controls from the game's own.
 add_executable(velmora_manual_page game_tools/manual_page_main.cpp)
 target_link_libraries(velmora_manual_page PRIVATE velmora_app)

@@ -1,9 +1,11 @@
 #include "app/command_line.hpp"
 
+#include "app/best_time_store.hpp"
 #include "app/controls_table.hpp"
 #include "app/data_folder.hpp"
 #include "app/game_loop.hpp"
 #include "app/launch_options.hpp"
+#include "app/options_table.hpp"
 #include "app/settings_files.hpp"
 
 #include <cerrno>
@@ -21,14 +23,15 @@ constexpr std::size_t helpWidth = 80;
 // Where the text of an option or a control starts, after its name.
 constexpr std::size_t textColumn = 24;
 
-const option longOptions[] = {
-    {"help", no_argument, nullptr, 'h'},
-    {"version", no_argument, nullptr, 'v'},
-    {"fullscreen", no_argument, nullptr, 'f'},
-    {"window", no_argument, nullptr, 'w'},
-    {"on-screen-messages", no_argument, nullptr, 'm'},
-    {nullptr, 0, nullptr, 0},
-};
+// getopt's table, from the game's one table of options.
+std::vector<option> longOptions() {
+    std::vector<option> options;
+    for (const OptionRow& row : optionRows()) {
+        options.push_back({row.name, no_argument, nullptr, row.value});
+    }
+    options.push_back({nullptr, 0, nullptr, 0});
+    return options;
+}
 
 // One entry of a list: its name indented, then its text from textColumn on, wrapped at helpWidth.
 void printEntry(std::ostream& out, const std::string& name, const std::string& text) {
@@ -70,11 +73,9 @@ std::string helpText() {
     out << "Usage: velmora [--fullscreen | --window] [--on-screen-messages]\n"
            "       velmora --help | --version\n"
            "Walk a tiny planet and dodge the asteroid shower.\n\nOptions:\n";
-    printEntry(out, "--fullscreen", "play fullscreen, whatever fullscreenConfig.txt says");
-    printEntry(out, "--window", "play in a window, whatever fullscreenConfig.txt says");
-    printEntry(out, "--on-screen-messages", "show the lines of play in the window too");
-    printEntry(out, "--help", "print this help and exit");
-    printEntry(out, "--version", "print the version and exit");
+    for (const OptionRow& row : optionRows()) {
+        printEntry(out, std::string("--") + row.name, row.help);
+    }
     out << "Without an option the game starts as its settings files say.\n\n"
            "Controls (the gamepad's in brackets):\n";
     for (const ControlRow& row : controlRows()) {
@@ -85,6 +86,9 @@ std::string helpText() {
     printEntry(out, "fullscreenConfig.txt", "true or false, the window's width, its height");
     printEntry(out, "asteroidSpawnerConfig.txt", "asteroids per second, the shower's length in seconds");
     printSettingsFolders(out);
+    const std::filesystem::path bestTime = BestTimeStore::playerFile();
+    out << "\nWith --on-screen-messages the best round time of each shower is kept in\n  "
+        << (bestTime.empty() ? "(no folder: HOME and XDG_DATA_HOME name none)" : bestTime.string()) << "\n";
     return out.str();
 }
 
@@ -119,7 +123,8 @@ int runCommandLine(int argc, const char* const* argv) {
     LaunchOptions options;
     // Zero starts getopt afresh, whatever an earlier parse left.
     optind = 0;
-    for (int option = 0; (option = getopt_long(argc, arguments.data(), "", longOptions, nullptr)) != -1;) {
+    const std::vector<option> table = longOptions();
+    for (int option = 0; (option = getopt_long(argc, arguments.data(), "", table.data(), nullptr)) != -1;) {
         switch (option) {
         case 'h':
             return answer(helpText());

@@ -48,7 +48,7 @@ void runFrames() {
     GlfwGamepadSource gamepadSource;
     GamepadInput gamepad(gamepadSource);
     double previousFrameTime = 0.0;
-    bool running = true;
+    bool shown = false;
     deltaTime = 0.0;
     while (glfwWindowShouldClose(window) == GLFW_FALSE) {
         const double now = glfwGetTime();
@@ -58,17 +58,17 @@ void runFrames() {
         endGameOnLostDisplay();
         glfwPollEvents();
         const InputActions pad = gamepad.poll(steeringFrozen(), deltaTime);
-        processGamepad(pad);
+        gamepadPlaying = gamepad.playing();
+        applyPresses(pad);
         advanceGame(deltaTime, pad);
-        if (glfwGetKey(window, GLFW_KEY_ESCAPE) == GLFW_PRESS || pad.quit) {
-            running = false;
-        }
         renderGame();
         glfwSwapBuffers(window);
-        reportGlError();
-        if (!running) {
-            break;
+        // A window opened hidden shows with its first picture; later, only the player hides or shows it.
+        if (!shown) {
+            glfwShowWindow(window);
+            shown = true;
         }
+        reportGlError();
     }
 }
 

@@ -1,11 +1,13 @@
 #include "app/game_passes.hpp"
 
+#include "app/game_round.hpp"
 #include "app/game_state.hpp"
 #include "app/game_window.hpp"
 #include "app/input.hpp"
 #include "app/input_actions.hpp"
 #include "app/on_screen_text.hpp"
 #include "app/render_step_timer.hpp"
+#include "app/round_end.hpp"
 #include "app/steering.hpp"
 #include "math/camera.hpp"
 #include "platform/console.hpp"
@@ -48,12 +50,6 @@ void setFixedGlState() {
     glCullFace(GL_BACK);
     glEnable(GL_BLEND);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-}
-
-// On the +z axis, not yet turned to the player.
-void placeCameraAtStart() {
-    camera->worldTransform = glm::mat4(1.0f);
-    camera->worldTransform[3] = glm::vec4(0.0f, 0.0f, Camera::startDistance, 1.0f);
 }
 
 void createCamera() {
@@ -107,23 +103,18 @@ glm::vec3 frameLightVector(double stepTime) {
     return sunDirection;
 }
 
-// The life takes effect at once, so only the timed kinds have an effect to advance.
 void spawnCollectAndExpirePowerUps(double stepTime) {
     for (Logicals::PowerUp* powerUp : powerUps()) {
         powerUp->rollSpawn(stepTime, *player, *decorationItems);
         powerUp->checkCollect(*player);
-        if (powerUp != lifePowerUp.get()) {
-            powerUp->updateEffect(*player, stepTime);
-        }
+        powerUp->updateEffect(*player, stepTime);
     }
 }
 
 void updateModels(const glm::vec3& light, double stepTime) {
     const FrameUniforms frame{light, *camera, *shadowMap, player->position(), stepTime};
     for (const WorldEntry& entry : worldObjects()) {
-        if (entry.uniforms == StepUniforms::Sent) {
-            entry.object->update(frame);
-        }
+        entry.object->update(frame);
     }
 }
 
@@ -243,14 +234,6 @@ void showOnWindow() {
     finishStep(compositeStep);
 }
 
-// The hit that takes the last life ends the game once: from the next frame on nothing updates any more.
-void checkForLoss() {
-    if (asteroids->checkAsteroidHits(*player)) {
-        printLine("You lost! (0 lives remaining)");
-        gameLost = true;
-    }
-}
-
 } // namespace
 
 std::vector<std::string> renderStepNames() {
@@ -272,24 +255,13 @@ void initializeGame() {
     createWorld();
     createHearts();
     setUpOnScreenText();
+    setUpBestTimes();
     bloom = std::make_unique<Bloom>();
     edgeDetection = std::make_unique<EdgeDetection>();
     shadowBlur = std::make_unique<ShadowBlur>(screenQuad->quad->vao, screenQuad->quad->indexCount);
     handOutPointLights();
     camera->lookAtTarget(player->position());
     registerCallbacks();
-}
-
-void startNewRound() {
-    player->restart();
-    for (Logicals::PowerUp* powerUp : powerUps()) {
-        powerUp->restart();
-    }
-    asteroids->shower->restart();
-    placeCameraAtStart();
-    camera->lookAtTarget(player->position());
-    gameLost = false;
-    printLine("new round");
 }
 
 void advanceGame(double frameTime, const InputActions& pad) {
@@ -303,7 +275,7 @@ void advanceGame(double frameTime, const InputActions& pad) {
 }
 
 void updateGame(double stepTime) {
-    if (gamePaused || gameLost) {
+    if (gamePaused || roundEnded()) {
         return;
     }
     const glm::vec3 light = frameLightVector(stepTime);
@@ -314,7 +286,8 @@ void updateGame(double stepTime) {
         asteroids->update(light, stepTime, *camera);
     }
     camera->lookAtTarget(player->position());
-    checkForLoss();
+    // The end comes once: from the next step on nothing updates any more.
+    checkRoundEnd(asteroids->checkAsteroidHits(*player));
 }
 
 void renderGame() {
@@ -357,6 +330,7 @@ void cleanUpGame() {
     shieldPowerUp.reset();
     hearts.reset();
     cleanUpOnScreenText();
+    cleanUpBestTimes();
     bloom.reset();
     edgeDetection.reset();
     shadowBlur.reset();

@@ -6,9 +6,6 @@ struct InputActions;
 
 // The game's set-up, its per-frame update and render passes, and its clean-up, over the shared game state.
 void initializeGame();
-// After the loss: the world's moving parts back at their start, the shower running again from its beginning.
-// The sun, the houses, the lanterns and the toggles stay as they are.
-void startNewRound();
 // Plays one frame's time, once a step (see FrameSteps): the actions of the keys, the mouse and the pad, then
 // the update pass.
 void advanceGame(double frameTime, const InputActions& pad);

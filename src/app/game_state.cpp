@@ -1,5 +1,6 @@
 #include "app/game_state.hpp"
 
+#include "app/best_time_store.hpp"
 #include "app/message_panel.hpp"
 
 #include "math/camera.hpp"
@@ -43,20 +44,21 @@ std::unique_ptr<Logicals::ShieldPowerUp> shieldPowerUp;
 std::unique_ptr<HeartsDisplay> hearts;
 std::unique_ptr<TextOverlay> textOverlay;
 std::unique_ptr<MessagePanel> messagePanel;
+std::unique_ptr<BestTimeStore> bestTimes;
 
 std::array<Logicals::PowerUp*, 3> powerUps() {
     return {speedPowerUp.get(), lifePowerUp.get(), shieldPowerUp.get()};
 }
 
+bool roundEnded() {
+    return gameLost || gameSurvived;
+}
+
 std::vector<WorldEntry> worldObjects() {
-    return {{skyCube.get(), "sky", StepUniforms::Sent},
-            {planet.get(), "planet", StepUniforms::Sent},
-            {player.get(), "player", StepUniforms::Sent},
-            {decorationItems.get(), "houses and lanterns", StepUniforms::Sent},
-            {asteroids.get(), "asteroids", StepUniforms::None},
-            {speedPowerUp.get(), "power-ups", StepUniforms::Sent},
-            {lifePowerUp.get(), "power-ups", StepUniforms::Sent},
-            {shieldPowerUp.get(), "power-ups", StepUniforms::Sent}};
+    return {{skyCube.get(), "sky"},           {planet.get(), "planet"},
+            {player.get(), "player"},         {decorationItems.get(), "houses and lanterns"},
+            {asteroids.get(), "asteroids"},   {speedPowerUp.get(), "power-ups"},
+            {lifePowerUp.get(), "power-ups"}, {shieldPowerUp.get(), "power-ups"}};
 }
 
 std::unique_ptr<Bloom> bloom;
@@ -80,6 +82,8 @@ bool printRenderedCount = false;
 bool backfaceCulling = false;
 bool asteroidsStarted = false;
 bool gameLost = false;
+bool gameSurvived = false;
+bool gamepadPlaying = false;
 bool onScreenMessages = false;
 bool controlsCardShown = false;
 

@@ -21,6 +21,7 @@ class AsteroidSpawner;
 class HeartsDisplay;
 class TextOverlay;
 class MessagePanel;
+class BestTimeStore;
 class Bloom;
 class EdgeDetection;
 class ShadowBlur;
@@ -66,19 +67,17 @@ extern std::unique_ptr<HeartsDisplay> hearts;
 // The text over the picture, after the hearts: the panel of messages under them and the controls card.
 extern std::unique_ptr<TextOverlay> textOverlay;
 extern std::unique_ptr<MessagePanel> messagePanel;
+// With on-screen messages, the player's best round time for each shower, kept between runs.
+extern std::unique_ptr<BestTimeStore> bestTimes;
 extern std::unique_ptr<Bloom> bloom;
 extern std::unique_ptr<EdgeDetection> edgeDetection;
 extern std::unique_ptr<ShadowBlur> shadowBlur;
-// Whether a world object sends uniforms with every update step; the asteroids send theirs with each step of
-// the shower instead.
-enum class StepUniforms { Sent, None };
 // A world object as the game's passes see it.
 struct WorldEntry {
     WorldObject* object;
     // The render step its scene drawing is timed in, by the name the benchmark's figures give it; objects of
     // one step are registered one after another.
     const char* step;
-    StepUniforms uniforms;
 };
 // Every world object, registered once, in the order of every pass over the world: the lights, the per-step
 // uniforms, the shadows, the scene (the order they are drawn in), the sampling keys. A new kind of object has
@@ -109,6 +108,12 @@ extern bool printRenderedCount;
 extern bool backfaceCulling;
 extern bool asteroidsStarted;
 extern bool gameLost;
+// With on-screen messages, set when the whole shower has left play with lives to spare.
+extern bool gameSurvived;
+// Lost or survived: the world stands still until Enter starts a new round.
+bool roundEnded();
+// A gamepad plays, so the window names its buttons rather than the keys.
+extern bool gamepadPlaying;
 // lines of play also shown in the window
 extern bool onScreenMessages;
 // F1 shows the card of the controls over the picture, in any view.

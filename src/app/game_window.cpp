@@ -71,6 +71,9 @@ void openWindow(const LaunchOptions& options) {
     glfwWindowHint(GLFW_CONTEXT_VERSION_MINOR, 3);
     glfwWindowHint(GLFW_OPENGL_PROFILE, GLFW_OPENGL_CORE_PROFILE);
     nameWindowClass();
+    // With on-screen messages the window comes up with its first finished picture, never black (see the frame
+    // loop).
+    glfwWindowHint(GLFW_VISIBLE, options.onScreenMessages ? GLFW_FALSE : GLFW_TRUE);
     GLFWmonitor* monitor = config->fullscreen ? glfwGetPrimaryMonitor() : nullptr;
     window = glfwCreateWindow(windowWidth, windowHeight, "", monitor, nullptr);
     if (window == nullptr) {

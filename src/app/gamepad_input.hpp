@@ -19,6 +19,7 @@ public:
 
     // The playing pad's actions for this frame; none without a pad.
     InputActions poll(bool frozen, double frameTime);
+    bool playing() const { return playingJoystick != noJoystick; }
 
 private:
     static constexpr int noJoystick = -1;

@@ -1,7 +1,7 @@
 #include "app/input.hpp"
 
 #include "app/desktop_window.hpp"
-#include "app/game_passes.hpp"
+#include "app/game_round.hpp"
 #include "app/game_state.hpp"
 #include "app/input_actions.hpp"
 #include "app/on_screen_text.hpp"
@@ -26,6 +26,8 @@ bool pointerAwayFromCentre = false;
 InputActions pointerMoves;
 // Enter pressed with Alt belongs to Alt until it is let go: a slow release of Alt starts no shower.
 bool enterTakenByAlt = false;
+// The controls card paused the game, so closing it continues; any other pause or continue takes that over.
+bool pausedByCard = false;
 
 bool isHeld(int key) {
     return glfwGetKey(window, key) == GLFW_PRESS;
@@ -53,7 +55,22 @@ void toggle(bool& flag, const char* activated, const char* deactivated) {
 }
 
 void togglePause() {
+    pausedByCard = false;
     toggle(gamePaused, "pause game", "continue game");
+}
+
+// With on-screen messages the card is read in peace: opening it pauses the game as Space does.
+void toggleControlsCardAndPause() {
+    toggleControlsCard();
+    if (!onScreenMessages) {
+        return;
+    }
+    if (controlsCardShown && !steeringFrozen()) {
+        togglePause();
+        pausedByCard = true;
+    } else if (!controlsCardShown && pausedByCard) {
+        togglePause();
+    }
 }
 
 void toggleSampling() {
@@ -97,7 +114,7 @@ bool enterStartsShower() {
 }
 
 void startNewRoundAfterLoss() {
-    if (gameLost && !gamePaused) {
+    if (roundEnded() && !gamePaused) {
         startNewRound();
     }
 }
@@ -107,14 +124,16 @@ void handleEnterPress(int mods) {
         enterTakenByAlt = true;
         toggleFullscreen();
     } else {
-        startNewRoundAfterLoss();
+        InputActions press;
+        press.startRound = true;
+        applyPresses(press);
     }
 }
 
 void handleKeyPress(int key) {
     switch (key) {
     case GLFW_KEY_F1:
-        return toggleControlsCard();
+        return toggleControlsCardAndPause();
     case GLFW_KEY_F2:
         return toggle(showFramerate, "start displaying framerate", "stop displaying framerate");
     case GLFW_KEY_F3:
@@ -141,17 +160,23 @@ void handleKeyPress(int key) {
         return toggle(sunMovementEnabled, "activate sun-movement", "deactivate sun-movement");
     case GLFW_KEY_F11:
         return toggle(backfaceCulling, "activate backface-culling", "deactivate backface-culling");
-    case GLFW_KEY_SPACE:
-        return togglePause();
     default:
         return;
     }
 }
 
+// The presses that the pad has too act as the pad's do.
+void handlePlayPress(int key) {
+    InputActions press;
+    press.togglePause = key == GLFW_KEY_SPACE;
+    press.quit = key == GLFW_KEY_ESCAPE;
+    applyPresses(press);
+}
+
 } // namespace
 
 bool steeringFrozen() {
-    return gamePaused || gameLost;
+    return gamePaused || roundEnded();
 }
 
 InputActions processHeldKeys() {
@@ -165,12 +190,16 @@ InputActions processHeldKeys() {
     return actions;
 }
 
-void processGamepad(const InputActions& pad) {
-    if (pad.togglePause) {
+void applyPresses(const InputActions& presses) {
+    if (presses.togglePause) {
         togglePause();
     }
-    if (pad.startRound) {
+    if (presses.startRound) {
         startNewRoundAfterLoss();
+    }
+    // The loop ends after the frame under way is drawn.
+    if (presses.quit) {
+        glfwSetWindowShouldClose(window, GLFW_TRUE);
     }
 }
 
@@ -182,6 +211,7 @@ void keyCallback(GLFWwindow*, int key, int, int action, int mods) {
         return handleEnterPress(mods);
     }
     handleKeyPress(key);
+    handlePlayPress(key);
 }
 
 void cursorPosCallback(GLFWwindow*, double x, double y) {

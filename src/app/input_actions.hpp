@@ -10,8 +10,8 @@ struct InputActions {
     WalkIntent walk;
     // Enter held, or A's fresh press while the game runs: the shower starts.
     bool startShower = false;
-    // The pad's fresh presses: Start as Space, Back as Escape, and A, whether frozen or not, which after the
-    // loss starts a new round as Enter does. The keys act on these through their callback.
+    // Fresh presses of the pad or the keys, acting whether frozen or not: Start or Space pauses, Back or
+    // Escape quits, and A or Enter after the loss starts a new round.
     bool togglePause = false;
     bool quit = false;
     bool startRound = false;

@@ -13,4 +13,9 @@ std::filesystem::path programFile();
 // absolute folder.
 std::filesystem::path userSettingsFolder();
 
+// What the game keeps for the player between runs: $XDG_DATA_HOME/velmora, or ~/.local/share/velmora where
+// that variable names no absolute path, on Linux; %APPDATA%\velmora on Windows. Empty when the environment
+// names no absolute folder.
+std::filesystem::path playerDataFolder();
+
 } // namespace Velmora

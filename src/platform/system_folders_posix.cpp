@@ -31,4 +31,13 @@ std::filesystem::path userSettingsFolder() {
     return home.empty() ? home : home / ".config" / "velmora";
 }
 
+std::filesystem::path playerDataFolder() {
+    const std::filesystem::path dataHome = absolutePathIn("XDG_DATA_HOME");
+    if (!dataHome.empty()) {
+        return dataHome / "velmora";
+    }
+    const std::filesystem::path home = absolutePathIn("HOME");
+    return home.empty() ? home : home / ".local" / "share" / "velmora";
+}
+
 } // namespace Velmora

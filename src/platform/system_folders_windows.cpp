@@ -24,12 +24,17 @@ std::filesystem::path programFile() {
     }
 }
 
+// Settings and the best time alike live in the roaming application data, as Windows games keep them.
 std::filesystem::path userSettingsFolder() {
     const wchar_t* value = _wgetenv(L"APPDATA");
     if (value == nullptr || !std::filesystem::path(value).is_absolute()) {
         return {};
     }
     return std::filesystem::path(value) / "velmora";
+}
+
+std::filesystem::path playerDataFolder() {
+    return userSettingsFolder();
 }
 
 } // namespace Velmora

@@ -25,7 +25,8 @@ GlyphAtlas::GlyphAtlas(const std::string& texturePath, const std::string& tableP
     : texture(std::make_unique<Texture>(texturePath)) {
     readTable(tablePath);
     glBindTexture(GL_TEXTURE_2D, texture->id);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+    // Shrunk text averages its texels; text at the atlas' size or a whole multiple samples each texel alone.
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
     glBindTexture(GL_TEXTURE_2D, 0);
 }

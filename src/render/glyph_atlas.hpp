@@ -10,7 +10,8 @@
 namespace Velmora {
 
 // The on-screen text's glyphs: a monospaced font in cells of one texture, written by the asset generator with
-// a table of which character sits in which cell. The texture is read texel for texel, never filtered.
+// a table of which character sits in which cell. The texture is read texel for texel, filtered only where
+// text is drawn smaller than the atlas.
 class GlyphAtlas {
 public:
     // The full block, a solid cell that backgrounds are stretched from.

@@ -83,17 +83,27 @@ void TextOverlay::addBox(const glm::ivec2& corner, const glm::ivec2& size, const
 
 void TextOverlay::addText(const glm::ivec2& corner, const std::string& text, const glm::vec4& color) {
     const glm::ivec2 cell(atlas->cellWidth, atlas->cellHeight);
+    const glm::ivec2 glyph = glyphSize();
     glm::ivec2 place = corner;
     for (const char32_t point : codePointsOf(text)) {
         if (point != U' ') {
-            addQuad(place, cell, glm::vec2(atlas->cellOf(point)), glm::vec2(cell), color);
+            addQuad(place, glyph, glm::vec2(atlas->cellOf(point)), glm::vec2(cell), color);
         }
-        place.x += cell.x;
+        place.x += glyph.x;
     }
 }
 
 int TextOverlay::textWidth(const std::string& text) const {
-    return static_cast<int>(codePointsOf(text).size()) * atlas->cellWidth;
+    return static_cast<int>(codePointsOf(text).size()) * glyphSize().x;
+}
+
+int TextOverlay::lineHeight() const {
+    return glyphSize().y;
+}
+
+// Whole pixels, so that every glyph of a line is as wide as the next.
+glm::ivec2 TextOverlay::glyphSize() const {
+    return glm::max(glm::ivec2(glm::vec2(atlas->cellWidth, atlas->cellHeight) * scale), glm::ivec2(1));
 }
 
 void TextOverlay::draw() {

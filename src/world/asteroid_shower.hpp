@@ -43,6 +43,8 @@ public:
     // sphere, its spawn time kept.
     void restart();
     void removeAll();
+    // Every asteroid has fallen and left play; a shower without asteroids never ends.
+    bool over() const { return !asteroidList.empty() && playBegin == asteroidList.size(); }
 
     // Visits the asteroids in play in list order, touching none of those still waiting or out of play.
     template <typename Visit> void forEachInPlay(Visit visit) const {

@@ -33,7 +33,7 @@ public:
 
     void uploadMaterialAndLights(PointLightArrays lights) override;
     // Moves the shower on by one frame and sends the light and camera uniforms, which every asteroid drawn in
-    // this frame shares: the asteroids send no uniforms with the other objects' per-step ones.
+    // this frame shares; the per-step update of the other objects is empty for them.
     void update(const glm::vec3& light, double frameTime, const Camera& camera);
     using WorldObject::update;
     // Draws the asteroids in play that can be seen, nearest first; returns how many are in sight, counting

@@ -59,7 +59,7 @@ public:
 
     // Once at set-up: the lanterns' lights, which never move.
     virtual void uploadMaterialAndLights(PointLightArrays) {}
-    // Every update step, with the step's light; only objects registered as sending per-step uniforms.
+    // Every update step, with the step's light.
     virtual void update(const FrameUniforms&) {}
     virtual void updateShadowMatrices(const glm::vec3&, const ShadowMap&) {}
     virtual void drawShadows() {}

@@ -5,10 +5,10 @@
 #include "app/game_passes.hpp"
 #include "app/game_state.hpp"
 #include "app/game_window.hpp"
+#include "gl_call_counter.hpp"
 #include "math/camera.hpp"
 #include "postfx/scene_framebuffer.hpp"
 #include "support/game_in_window.hpp"
-#include "support/gl_call_counter.hpp"
 #include "support/gl_context.hpp"
 #include "support/gl_pixels.hpp"
 #include "support/per_rock_asteroids.hpp"
@@ -34,7 +34,7 @@ protected:
         TestSupport::GameInWindow::setUp();
         former = std::make_unique<TestSupport::PerRockAsteroids>(*asteroids, decorationItems->pointLights());
         detected = rendererKind;
-        calls = std::make_unique<TestSupport::GlCallCounter>();
+        calls = std::make_unique<GlCallCounter>();
     }
 
     static void TearDownTestSuite() {
@@ -139,19 +139,19 @@ protected:
         std::vector<unsigned char> picture;
         int counted;
         int sent;
-        TestSupport::GlCallCounts calls;
+        GlCallCounts calls;
     };
 
     static Frame shownFrame() {
         calls->reset();
         const int counted = countedFrame();
-        const TestSupport::GlCallCounts made = calls->counts();
+        const GlCallCounts made = calls->counts();
         return {TestSupport::readPixels(0, 0, 0, windowWidth, windowHeight), counted, asteroids->rocksSent,
                 made};
     }
 
     static inline std::unique_ptr<TestSupport::PerRockAsteroids> former;
-    static inline std::unique_ptr<TestSupport::GlCallCounter> calls;
+    static inline std::unique_ptr<GlCallCounter> calls;
     static inline RendererKind detected = RendererKind::Software;
 };
 

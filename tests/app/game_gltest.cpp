@@ -18,6 +18,7 @@
 #include "render/color_target.hpp"
 #include "render/shader.hpp"
 #include "render/shadow_blur.hpp"
+#include "render/text_overlay.hpp"
 #include "support/game_in_window.hpp"
 #include "support/gl_context.hpp"
 #include "support/gl_pixels.hpp"
@@ -564,7 +565,7 @@ TEST_F(GameGL, LinesOfPlayShowUnderTheHeartsOnlyWithTheOptionAndF1ShowsTheContro
     renderFrame();
     EXPECT_EQ(TestSupport::readPixels(0, 0, 0, windowWidth, windowHeight), today);
 
-    // Set up again with the option: the line of how to begin, then the lines of play but not those of F2.
+    // Set up again with the option: the lines of play but not those of F2.
     onScreenMessages = true;
     setUpOnScreenText();
     printLine("pause game");
@@ -572,7 +573,8 @@ TEST_F(GameGL, LinesOfPlayShowUnderTheHeartsOnlyWithTheOptionAndF1ShowsTheContro
     testing::internal::CaptureStdout();
     renderFrame();
     testing::internal::GetCapturedStdout();
-    EXPECT_EQ(messagePanel->linesAt(glfwGetTime()).back(), "pause game");
+    showFramerate = false;
+    EXPECT_EQ(messagePanel->linesAt(glfwGetTime()), std::vector<std::string>{"pause game"});
     // White text on a window cleared black, a larger one than the test's, which the text follows.
     const ColorTarget target(640, 360);
     const auto whitePixels = [&target](int x, int yFromTop, int width, int height) {
@@ -586,13 +588,68 @@ TEST_F(GameGL, LinesOfPlayShowUnderTheHeartsOnlyWithTheOptionAndF1ShowsTheContro
         return std::count(pixels.begin(), pixels.end(), 255);
     };
     windowSizeCallback(window, 640, 360);
-    EXPECT_GT(whitePixels(16, 72, 400, 48), 200);
-    EXPECT_EQ(whitePixels(16, 120, 400, 24) + whitePixels(0, 0, 640, 72) + whitePixels(200, 140, 240, 80), 0);
-    pressKey(GLFW_KEY_F1);
+    EXPECT_GT(whitePixels(16, 72, 400, 24), 100);
+    EXPECT_EQ(whitePixels(16, 100, 400, 24) + whitePixels(0, 0, 640, 72) + whitePixels(200, 140, 240, 80), 0);
+    // The pause stays said at the bottom after the panel has forgotten it, and so do the end and the start.
+    messagePanel = std::make_unique<MessagePanel>();
+    gamePaused = false;
+    EXPECT_GT(whitePixels(0, 330, 640, 30), 100);
+    for (bool* state : {&gamePaused, &gameLost, &gameSurvived, &asteroidsStarted}) {
+        const bool was = std::exchange(*state, true);
+        EXPECT_EQ(whitePixels(0, 330, 640, 30) > 100, state != &asteroidsStarted);
+        *state = was;
+    }
+
+    // F1 pauses, and its closing continues only what it paused.
+    EXPECT_EQ(pressKey(GLFW_KEY_F1), "pause game\n");
     EXPECT_GT(whitePixels(200, 140, 240, 80), 100);
-    pressKey(GLFW_KEY_F1);
+    EXPECT_EQ(pressKey(GLFW_KEY_F1), "continue game\n");
     EXPECT_EQ(whitePixels(200, 140, 240, 80), 0);
-    EXPECT_TRUE(messagePanel->linesAt(glfwGetTime() + 10.0).empty());
+    EXPECT_EQ(pressKey(GLFW_KEY_F1) + pressKey(GLFW_KEY_SPACE) + pressKey(GLFW_KEY_SPACE) +
+                  pressKey(GLFW_KEY_F1),
+              "pause game\ncontinue game\npause game\n");
+    EXPECT_EQ(pressKey(GLFW_KEY_SPACE), "continue game\n");
+    // Every character is drawn from its own cell: the full block fills one cell, as wide as a "·".
+    const glm::ivec2 cell(textOverlay->textWidth("\u00b7"), textOverlay->lineHeight());
+    textOverlay->addText({0, 0}, "\u2588", glm::vec4(1.0f));
+    EXPECT_EQ(whitePixels(0, 0, cell.x, cell.y), 3 * cell.x * cell.y);
+    glClearColor(0.0f, 1.0f, 1.0f, 0.0f);
+}
+
+TEST_F(GameGL, TheCardFitsWholeBesideTheHeartsAndTheTextGrowsWithTheWindow) {
+    onScreenMessages = true;
+    controlsCardShown = true;
+    asteroidsStarted = true;
+    messagePanel = std::make_unique<MessagePanel>();
+    std::vector<int> lineHeights;
+    for (const glm::ivec2 size :
+         {glm::ivec2(640, 360), glm::ivec2(1280, 720), glm::ivec2(3840, 2160), glm::ivec2(7680, 4320)}) {
+        windowSizeCallback(window, size.x, size.y);
+        const ColorTarget target(size.x, size.y);
+        glBindFramebuffer(GL_FRAMEBUFFER, target.framebuffer);
+        glViewport(0, 0, size.x, size.y);
+        glClearColor(1.0f, 1.0f, 1.0f, 1.0f);
+        glClear(GL_COLOR_BUFFER_BIT);
+        showOnScreenText();
+        lineHeights.push_back(textOverlay->lineHeight());
+        // The card's dark box: a border of the white window all round it, none of it over the hearts.
+        const std::vector<unsigned char> pixels =
+            TestSupport::readPixels(target.framebuffer, 0, 0, size.x, size.y);
+        glm::ivec2 low(size);
+        glm::ivec2 high(-1);
+        for (int y = 0; y < size.y; ++y) {
+            for (int x = 0; x < size.x; ++x) {
+                if (pixels[3 * (static_cast<size_t>(y) * size.x + x)] < 128) {
+                    low = glm::min(low, glm::ivec2(x, size.y - 1 - y));
+                    high = glm::max(high, glm::ivec2(x, size.y - 1 - y));
+                }
+            }
+        }
+        EXPECT_TRUE(glm::all(glm::greaterThan(low, glm::ivec2(0))) && glm::all(glm::lessThan(high, size - 1)))
+            << size.x << "x" << size.y;
+        EXPECT_TRUE(low.x >= 176 || low.y >= 64) << size.x << "x" << size.y;
+    }
+    EXPECT_GE(lineHeights[2], 3 * lineHeights[1]);
     glClearColor(0.0f, 1.0f, 1.0f, 0.0f);
 }
 
@@ -643,7 +700,7 @@ TEST_F(GameGL, ShowerStartsWithEnterAndTheLastLifeEndsTheGameOnce) {
 TEST_F(GameGL, GamepadGoesThroughTheStepsOfTheKeysAndTheMouse) {
     const auto padFrame = [](const InputActions& pad) {
         testing::internal::CaptureStdout();
-        processGamepad(pad);
+        applyPresses(pad);
         applyActions(processHeldKeys().combinedWith(pad), deltaTime);
         return testing::internal::GetCapturedStdout();
     };
@@ -713,11 +770,19 @@ TEST_F(GameGL, EnterAfterTheLossStartsANewRoundFromTheStart) {
     dropAsteroidOnPlayer();
     renderFrame();
     EXPECT_FALSE(heartOneIsRed());
+    // Minimised after the loss, the game stays as it is, for Enter to start anew; rocks landed meanwhile.
+    testing::internal::CaptureStdout();
+    windowIconifyCallback(window, GLFW_TRUE);
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
+    asteroids->shower->advance(3.0);
     // Paused, Enter waits for the game to continue.
     gamePaused = true;
     EXPECT_EQ(pressKey(GLFW_KEY_ENTER), "");
     gamePaused = false;
     EXPECT_EQ(pressKey(GLFW_KEY_ENTER), "new round\n");
+    EXPECT_FLOAT_EQ(player->speed, 40.0f);
+    // The speed item's effect ended with the lost round and does not run out in the new one.
+    speedPowerUp->updateEffect(*player, 6.0);
     EXPECT_FLOAT_EQ(player->speed, 40.0f);
     EXPECT_FALSE(speedPowerUp->spawned);
     EXPECT_EQ(player->position(), playerAtStart);
@@ -725,6 +790,23 @@ TEST_F(GameGL, EnterAfterTheLossStartsANewRoundFromTheStart) {
     renderFrame();
     EXPECT_EQ(player->lives, 3);
     EXPECT_TRUE(heartOneIsRed());
-    // The shower's clock started again and has run one frame.
+    // The shower's clock started again and has run one frame; the first rock falls again.
     EXPECT_EQ(asteroids->shower->elapsedTime, deltaTime);
+    EXPECT_TRUE(asteroids->shower->asteroidList.front().released);
+
+    // The whole shower fallen: the game goes on, or with on-screen messages the round is survived.
+    asteroids->shower->elapsedTime = 1e9;
+    for (Asteroid& rock : asteroids->shower->asteroidList) {
+        rock.released = rock.impacted = true;
+    }
+    const auto twoFramesPrint = [] {
+        testing::internal::CaptureStdout();
+        renderFrame();
+        renderFrame();
+        return testing::internal::GetCapturedStdout();
+    };
+    EXPECT_EQ(twoFramesPrint(), "");
+    onScreenMessages = true;
+    EXPECT_EQ(twoFramesPrint(), "You survived! (3 lives remaining)\n");
+    EXPECT_EQ(pressKey(GLFW_KEY_ENTER), "new round\n");
 }

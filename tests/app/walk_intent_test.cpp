@@ -1,6 +1,7 @@
 #include "app/input_actions.hpp"
 #include "app/walk_intent.hpp"
 
+#include <glm/glm.hpp>
 #include <gtest/gtest.h>
 
 using Velmora::InputActions;
@@ -52,7 +53,19 @@ TEST(InputActions, CombinedMovesAddUpAndLaterStepsOnlyWalk) {
     InputActions keys;
     keys.walk.forward = 1;
     keys.orbit = 10.0f;
-    EXPECT_EQ(keys.combinedWith(keys).orbit, 20.0f);
+    keys.tilt = 20.0f;
+    keys.zoom = 30.0f;
+    InputActions pad;
+    pad.walk.side = 1;
+    pad.startShower = pad.togglePause = pad.quit = pad.startRound = true;
+    pad.orbit = 1.0f;
+    pad.tilt = 2.0f;
+    pad.zoom = 3.0f;
+    for (const InputActions& both : {keys.combinedWith(pad), pad.combinedWith(keys)}) {
+        EXPECT_EQ(glm::ivec2(both.walk.forward, both.walk.side), glm::ivec2(1, 1));
+        EXPECT_TRUE(both.startShower && both.togglePause && both.quit && both.startRound);
+        EXPECT_EQ(glm::vec3(both.orbit, both.tilt, both.zoom), glm::vec3(11.0f, 22.0f, 33.0f));
+    }
     EXPECT_EQ(keys.forLaterSteps().walk.forward, 1);
     EXPECT_EQ(keys.forLaterSteps().orbit, 0.0f);
 }

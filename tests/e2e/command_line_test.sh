@@ -16,13 +16,15 @@ expect_status 0
 expect_first_lines "Usage: velmora [--fullscreen | --window] [--on-screen-messages]"
 # The folders named are the ones this copy of the game reads from; every control of the table is listed.
 for text in "W A S D" "Escape" "F1 " "Alt+Enter" "--on-screen-messages" "fullscreenConfig.txt" \
-  "asteroidSpawnerConfig.txt" "$OWN_SETTINGS/" "$(readlink -f "$GAME_DIR")/Config/"; do
+  "asteroidSpawnerConfig.txt" "$OWN_SETTINGS/" "$(readlink -f "$GAME_DIR")/Config/" \
+  "$XDG_DATA_HOME/velmora/best-time"; do
   grep -qF -- "$text" "$OUTPUT" || fail "$CASE: the help does not mention $text"
 done
 awk 'length > 80 { exit 1 }' "$OUTPUT" || fail "$CASE: lines wider than 80 columns"
+grep -qF '[]' "$OUTPUT" && fail "$CASE: brackets for a control the gamepad lacks"
 [ -s "$ERRORS" ] && fail "$CASE: standard error is not empty"
-# Without HOME and XDG_CONFIG_HOME no folder of the player's own is read, so none is named.
-env -u HOME -u XDG_CONFIG_HOME "$GAME_DIR/velmora" --help | grep -qF velmora/ && fail "$CASE: a player's folder"
+# Without HOME and the XDG variables no folder of the player's own is read or written, so none is named.
+env -u HOME -u XDG_CONFIG_HOME -u XDG_DATA_HOME "$GAME_DIR/velmora" --help | grep -qF velmora/ && fail "$CASE: a player's folder"
 
 CASE="--version"
 run_game --version

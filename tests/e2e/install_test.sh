@@ -37,7 +37,8 @@ for size in 16 32 48 64 128 256; do
   icon="$PREFIX/share/icons/hicolor/${size}x${size}/apps/$APP_ID.png"
   [ "$(identify -format '%m %wx%h' "$icon" 2>&1)" == "PNG ${size}x${size}" ] || fail "$CASE: no $size px icon"
 done
-for line in 'Name=Velmora' 'Exec=velmora --on-screen-messages' "Icon=$APP_ID" 'Categories=Game;ActionGame;'; do
+for line in 'Name=Velmora' 'Exec=velmora --on-screen-messages' 'StartupNotify=true' "Icon=$APP_ID" \
+  'Categories=Game;ActionGame;'; do
   grep -qxF "$line" "$PREFIX/share/applications/$APP_ID.desktop" || fail "$CASE: desktop entry lacks $line"
 done
 desktop-file-validate "$PREFIX/share/applications/$APP_ID.desktop" >"$OUTPUT" 2>&1
@@ -46,6 +47,11 @@ desktop-file-validate "$PREFIX/share/applications/$APP_ID.desktop" >"$OUTPUT" 2>
 appstreamcli validate --no-net "$PREFIX/share/metainfo/$APP_ID.metainfo.xml" >"$OUTPUT" 2>&1 ||
   fail "$CASE: appstreamcli validate"
 grep -E '^[EW]: ' "$OUTPUT" && fail "$CASE: appstreamcli warns"
+MANWIDTH=160 man -P cat -l "$PREFIX/share/man/man6/velmora.6.gz" >"$WORK/manual.txt" 2>/dev/null
+grep -qE '^ +Enter +A +start the shower' "$WORK/manual.txt" || fail "$CASE: the manual page's row for Enter"
+for option in $("$PREFIX/bin/velmora" --help | awk '/^  --/ { print $1 }'); do
+  grep -qE "^ +$option( |$)" "$WORK/manual.txt" || fail "$CASE: the manual page lacks $option"
+done
 
 CASE="the installed game runs from another folder until Escape"
 GAME_DIR="$PREFIX/bin"

@@ -21,6 +21,8 @@ failures=0
 # The player's own settings folder is $XDG_CONFIG_HOME/velmora: empty unless a test fills it, so that no settings
 # of the machine's user take the place of the game's.
 export XDG_CONFIG_HOME="$WORK/settings"
+# The best time goes to $XDG_DATA_HOME/velmora, here and never in the real home.
+export XDG_DATA_HOME="$WORK/data"
 OWN_SETTINGS="$XDG_CONFIG_HOME/velmora"
 
 # A fresh copy of the executable with its run-time folders.

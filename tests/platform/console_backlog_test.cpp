@@ -13,6 +13,9 @@ TEST(ConsoleBacklog, AStalledReaderLosesOnlyTheOldestWaitingLinesAndIsToldHowMan
     fcntl(ends[1], F_SETPIPE_SZ, 4096);
     fcntl(ends[0], F_SETFL, O_NONBLOCK);
     ConsoleBacklog backlog(ends[1]);
+    // Longer than the pipe, the first line is still half written when the drops start.
+    const std::string longLine(6000, '#');
+    backlog.add(longLine);
     const int count = static_cast<int>(ConsoleBacklog::mostLines) + 2000;
     for (int line = 0; line < count; ++line) {
         backlog.add(std::to_string(line));
@@ -26,7 +29,8 @@ TEST(ConsoleBacklog, AStalledReaderLosesOnlyTheOldestWaitingLinesAndIsToldHowMan
         size = read(ends[0], buffer, sizeof buffer);
         received.append(buffer, size > 0 ? static_cast<std::size_t>(size) : 0);
     }
-    std::istringstream lines(received);
+    EXPECT_EQ(received.substr(0, longLine.size() + 1), longLine + "\n");
+    std::istringstream lines(received.substr(longLine.size() + 1));
     int expected = 0;
     for (std::string line; std::getline(lines, line);) {
         const bool dropped = line.find(" console lines dropped") != std::string::npos;

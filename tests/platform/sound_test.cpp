@@ -47,12 +47,13 @@ struct Heard {
     double frequency = 0.0;
 };
 
-// Opens the output, plays, lets the wave writer record the given seconds and closes it, which completes the
-// file.
+// Opens the output, plays, lets the wave writer record the given seconds from where the sound was started and
+// closes it, which completes the file. On a loaded machine the start may come well after the device opened.
 template <typename Play> Heard hear(Play play, double seconds) {
     openSoundOutput();
     play();
-    const auto bytes = static_cast<std::uintmax_t>(44 + seconds * rate * 2);
+    const auto bytes =
+        std::filesystem::file_size(recording) + static_cast<std::uintmax_t>(seconds * rate * 2);
     for (int wait = 0; wait < 500 && std::filesystem::file_size(recording) < bytes; ++wait) {
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }

@@ -1,4 +1,5 @@
 #include "render/renderer_kind.hpp"
+#include "support/scoped_environment.hpp"
 
 #include "platform/console.hpp"
 
@@ -13,7 +14,8 @@ TEST(RendererKindTest, CpuRasterizersAreSoftwareWhateverWrapsThem) {
     for (const char* name :
          {"llvmpipe (LLVM 15.0.6, 256 bits)", "softpipe", "Software Rasterizer",
           "SWR (LLVM 12.0.0, 256 bits)", "virgl (LLVMPIPE (LLVM 15.0.6, 256 bits))",
-          "D3D12 (Microsoft Basic Render Driver)", "zink (Lavapipe (LLVM 15.0.6, 256 bits))"}) {
+          "D3D12 (Microsoft Basic Render Driver)", "zink (Lavapipe (LLVM 15.0.6, 256 bits))",
+          "ANGLE (Google, Vulkan 1.3.0 (SwiftShader Device (Subzero) (0x0000C0DE)), SwiftShader driver)"}) {
         EXPECT_EQ(rendererKindOf(name), RendererKind::Software) << name;
     }
     // A card's name may carry the compiler Mesa builds its shaders with, or letters that spell "swr" inside a
@@ -44,6 +46,12 @@ TEST(RendererKindTest, OverrideNamesEitherKindInAnyCaseAndAnythingElseIsSaidAndL
         lines,
         std::vector<std::string>(
             3, "VELMORA_RENDERER must be 'software' or 'hardware'; the renderer's name decides instead"));
+    // The game reads the override itself, whatever its context's renderer; without a context the name is
+    // empty.
+    for (const RendererKind kind : {RendererKind::Software, RendererKind::Hardware}) {
+        const TestSupport::ScopedEnvironment named("VELMORA_RENDERER", rendererKindName(kind));
+        EXPECT_EQ(currentRendererKind(), kind);
+    }
 }
 
 } // namespace

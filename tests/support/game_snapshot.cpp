@@ -21,7 +21,7 @@ std::array<bool*, GameSnapshot::flagCount> gameFlags() {
             &frustumCullingEnabled, &wireframeMode,     &showFramerate,       &gamePaused,
             &nearestSampling,       &edgeMode,          &printRenderedCount,  &backfaceCulling,
             &asteroidsStarted,      &gameLost,          &skipHiddenRocks,     &onScreenMessages,
-            &controlsCardShown};
+            &controlsCardShown,     &gameSurvived};
 }
 
 void pressKey(int key) {

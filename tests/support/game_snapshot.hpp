@@ -14,7 +14,7 @@ namespace TestSupport {
 // objects stay the game's own; only what the tests can change in them is kept.
 class GameSnapshot {
 public:
-    static constexpr size_t flagCount = 17;
+    static constexpr size_t flagCount = 18;
 
     GameSnapshot();
     // Puts every value back; the flags of the sampling keys go back through their keys, which also set the

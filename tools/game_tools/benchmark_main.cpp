@@ -9,10 +9,10 @@
 #include "finish_step_clock.hpp"
 #include "floor_programs.hpp"
 #include "frame_figures.hpp"
+#include "gl_call_counter.hpp"
 #include "headless_game.hpp"
 #include "soak.hpp"
 #include "standing_shower.hpp"
-#include "support/gl_call_counter.hpp"
 #include "timestamp_step_clock.hpp"
 #include "world/asteroid_spawner.hpp"
 #include "world/decoration_items.hpp"
@@ -53,11 +53,11 @@ struct FrameTimes {
     double updateMs;
     // Until the frame is sent and swapped, before it is finished.
     double cpuMs;
-    TestSupport::GlCallCounts calls;
+    Velmora::GlCallCounts calls;
 };
 
 // What the game's own frames call; the benchmark's own finishes fall outside.
-std::unique_ptr<TestSupport::GlCallCounter> gameCalls;
+std::unique_ptr<Velmora::GlCallCounter> gameCalls;
 
 // One whole frame, finished on the GPU; with a step clock each render step is timed on its own.
 FrameTimes timedFrame(Velmora::HeadlessGame& game, Velmora::StepClock* stepClock) {
@@ -71,7 +71,7 @@ FrameTimes timedFrame(Velmora::HeadlessGame& game, Velmora::StepClock* stepClock
     Velmora::renderStepTimer = stepClock;
     game.renderAndShow();
     const double cpuMs = millisecondsSince(start);
-    const TestSupport::GlCallCounts calls = gameCalls->counts();
+    const Velmora::GlCallCounts calls = gameCalls->counts();
     glFinish();
     Velmora::renderStepTimer = nullptr;
     if (stepClock != nullptr) {
@@ -257,7 +257,7 @@ int main(int argc, char** argv) {
         figures.rendererKind += std::string(" (VELMORA_RENDERER=") + forced + ")";
     }
     figures.stepClock = timesStepsItself() ? "GL_TIMESTAMP queries" : "glFinish";
-    gameCalls = std::make_unique<TestSupport::GlCallCounter>();
+    gameCalls = std::make_unique<Velmora::GlCallCounter>();
     // A still sun gives every series the same light.
     Velmora::sunMovementEnabled = false;
 

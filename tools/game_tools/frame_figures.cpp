@@ -22,13 +22,13 @@ std::string jsonString(const std::string& text) {
     return quoted + "\"";
 }
 
-std::string callsText(const TestSupport::GlCallCounts& calls) {
+std::string callsText(const GlCallCounts& calls) {
     return std::to_string(calls.readBacks) + " read-backs, " + std::to_string(calls.clientWaits) +
            " client waits, " + std::to_string(calls.finishes) + " glFinish, " +
            std::to_string(calls.instancedDraws) + " instanced draws";
 }
 
-std::string callsJson(const TestSupport::GlCallCounts& calls) {
+std::string callsJson(const GlCallCounts& calls) {
     return "{\"readBacks\":" + std::to_string(calls.readBacks) +
            ",\"clientWaits\":" + std::to_string(calls.clientWaits) +
            ",\"finishes\":" + std::to_string(calls.finishes) +

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/render_step_timer.hpp"
-#include "support/gl_call_counter.hpp"
+#include "gl_call_counter.hpp"
 
 #include <string>
 #include <vector>
@@ -15,7 +15,7 @@ struct AsteroidScaling {
     double cpuMs = 0.0;
     // The peak over this series alone.
     double peakMemoryMiB = 0.0;
-    TestSupport::GlCallCounts calls;
+    GlCallCounts calls;
 };
 
 // A shower as large as the settings allow: what it costs to set up, to carry before Enter and with a second
@@ -27,7 +27,7 @@ struct LargeShower {
     double updateBeforeEnterMs = 0.0;
     double updateInPlayMs = 0.0;
     double frameInPlayMs = 0.0;
-    TestSupport::GlCallCounts callsInPlay;
+    GlCallCounts callsInPlay;
 };
 
 // Everything one benchmark run measures; times are medians over the run's frames, in milliseconds, and each
@@ -44,7 +44,7 @@ struct FrameFigures {
     double updateMs = 0.0;
     double frameMs = 0.0;
     double frameCpuMs = 0.0;
-    TestSupport::GlCallCounts frameCalls;
+    GlCallCounts frameCalls;
     double floorFrameMs = 0.0;
     std::vector<AsteroidScaling> scaling;
     LargeShower largeShower;

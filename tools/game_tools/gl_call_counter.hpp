@@ -1,6 +1,6 @@
 #pragma once
 
-namespace TestSupport {
+namespace Velmora {
 
 // How often the calls that can make a frame wait for the GPU were made, and how many instanced draws went
 // out.
@@ -27,4 +27,4 @@ public:
     void reset();
 };
 
-} // namespace TestSupport
+} // namespace Velmora

@@ -1,11 +1,11 @@
-#include "support/gl_call_counter.hpp"
+#include "gl_call_counter.hpp"
 
 #include <GL/glew.h>
 
 namespace {
 
 bool counting = false;
-TestSupport::GlCallCounts counted;
+Velmora::GlCallCounts counted;
 PFNGLCLIENTWAITSYNCPROC realClientWaitSync = nullptr;
 PFNGLDRAWELEMENTSINSTANCEDPROC realDrawElementsInstanced = nullptr;
 
@@ -41,7 +41,7 @@ void GLAPIENTRY __wrap_glFinish() {
 
 } // extern "C"
 
-namespace TestSupport {
+namespace Velmora {
 
 GlCallCounter::GlCallCounter() {
     realClientWaitSync = __glewClientWaitSync;
@@ -66,4 +66,4 @@ void GlCallCounter::reset() {
     counted = GlCallCounts{};
 }
 
-} // namespace TestSupport
+} // namespace Velmora
