@@ -135,6 +135,19 @@ wait_for_line() {
   fail "$CASE: no line '$1'"
 }
 
+# Presses F7 until the game says it counts its objects, so its frame loop is taking keys: under Wine on a busy
+# machine a press sent while the window is still being mapped can be lost.
+wait_until_playing() {
+  for _ in $(seq 10); do
+    press_key F7 0.1
+    for _ in $(seq 30); do
+      grep -qx "start printing number of rendered objects" "$OUTPUT" && return 0
+      sleep 0.1
+    done
+  done
+  fail "$CASE: the game never took a key"
+}
+
 # The window's position and size as the X server has them, on one line.
 window_place() {
   xdotool getwindowgeometry "$WINDOW_ID" | sed -n 's/^ *\(Position\|Geometry\): \([0-9x,]*\).*/\2/p' | tr '\n' ' '

@@ -45,7 +45,8 @@ done
 grep -q $'\r$' "$GAME_DIR/README.txt" || fail "$CASE: README.txt has no Windows line ends"
 grep -q 'Assimp' "$GAME_DIR/LICENSE.txt" || fail "$CASE: LICENSE.txt lacks the libraries' licences"
 start_game
-tap_keys_and_quit F1
+wait_until_playing
+tap_keys_and_quit
 expect_status 0
 
 CASE="the silent installer, run twice: the second replaces the first"
@@ -72,6 +73,7 @@ launch_from_shortcut() {
   exec "${GAME_RUNNER[@]}" "$GAME_DIR/$GAME_NAME" --on-screen-messages </dev/null >"$OUTPUT" 2>"$ERRORS"
 }
 start_game launch_from_shortcut
+wait_until_playing
 tap_keys_and_quit
 expect_status 0
 

@@ -24,8 +24,7 @@ wait_for_match() {
 CASE="a start from a folder named with a space and an ë, F7's count, Escape"
 prepare_game
 start_game
-press_key F7 0.1
-wait_for_line "start printing number of rendered objects"
+wait_until_playing
 wait_for_match "$OUTPUT" '^Number of rendered objects: [0-9]*$' 10 || fail "$CASE: no object-count line"
 press_key Escape 0.05
 wait_for_exit 30
