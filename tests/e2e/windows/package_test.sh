@@ -46,7 +46,7 @@ grep -q $'\r$' "$GAME_DIR/README.txt" || fail "$CASE: README.txt has no Windows 
 grep -q 'Assimp' "$GAME_DIR/LICENSE.txt" || fail "$CASE: LICENSE.txt lacks the libraries' licences"
 start_game
 wait_until_playing
-tap_keys_and_quit
+quit_game
 expect_status 0
 
 CASE="the silent installer, run twice: the second replaces the first"
@@ -74,17 +74,22 @@ launch_from_shortcut() {
 }
 start_game launch_from_shortcut
 wait_until_playing
-tap_keys_and_quit
+quit_game
 expect_status 0
 
 CASE="the silent uninstaller"
 mkdir -p "$roaming/velmora"
 printf 'false\n800\n600\n' >"$roaming/velmora/fullscreenConfig.txt"
-# The uninstaller copies itself away and returns at once; the copy removes the folder.
+# The uninstaller copies itself away and returns at once; the copy removes the folder, then the shortcuts and
+# the entry, so the checks wait for it to finish.
 "${wine_runner[@]}" "$installed/Uninstall.exe" /S </dev/null >"$OUTPUT" 2>"$ERRORS"
 for _ in $(seq 300); do
-  [ -e "$installed" ] || break
+  [ -e "$installed" ] || [ -e "$menu" ] || break
   sleep 0.1
+done
+for _ in $(seq 20); do
+  [ -z "$(uninstall_entry)" ] && break
+  sleep 0.5
 done
 [ ! -e "$installed" ] || fail "$CASE: left behind: $(find "$installed" | head -5)"
 [ ! -e "$menu" ] || fail "$CASE: the Start menu folder is left"

@@ -26,8 +26,7 @@ prepare_game
 start_game
 wait_until_playing
 wait_for_match "$OUTPUT" '^Number of rendered objects: [0-9]*$' 10 || fail "$CASE: no object-count line"
-press_key Escape 0.05
-wait_for_exit 30
+quit_game
 expect_status 0
 expect_no_line_matching "GL ERROR DETECTED"
 
