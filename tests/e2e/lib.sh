@@ -135,29 +135,33 @@ wait_for_line() {
   fail "$CASE: no line '$1'"
 }
 
-# Presses F7 until the game says it counts its objects, so its frame loop is taking keys: under Wine on a busy
-# machine a press sent while the window is still being mapped can be lost.
-wait_until_playing() {
+# Presses the key up to ten times, 3 s apart, until the condition holds; false if it never does. Under Wine on a
+# busy machine, beside another Wine program or while the window is still being mapped, a press can be lost.
+press_until() {
+  local key="$1"
+  shift
   for _ in $(seq 10); do
-    press_key F7 0.1
+    press_key "$key" 0.1
     for _ in $(seq 30); do
-      grep -qx "start printing number of rendered objects" "$OUTPUT" && return 0
+      "$@" && return 0
       sleep 0.1
     done
   done
-  fail "$CASE: the game never took a key"
+  return 1
 }
 
-# Presses Escape until the game ends, for the Windows cases that check where the game runs from and how it ends
-# rather than its keys: under Wine, beside another Wine program, a press is now and then lost.
+game_has_ended() { ! kill -0 "$GAME_PID" 2>/dev/null; }
+
+# F7 until the game says it counts its objects, so its frame loop is taking keys.
+wait_until_playing() {
+  press_until F7 grep -qx "start printing number of rendered objects" "$OUTPUT" ||
+    fail "$CASE: the game never took a key"
+}
+
+# Escape until the game ends, for the Windows cases that check where the game runs from and how it ends rather
+# than its keys.
 quit_game() {
-  for _ in $(seq 5); do
-    press_key Escape 0.1
-    for _ in $(seq 30); do
-      kill -0 "$GAME_PID" 2>/dev/null || break 2
-      sleep 0.1
-    done
-  done
+  press_until Escape game_has_ended
   wait_for_exit 10
 }
 
